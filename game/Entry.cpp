@@ -1,0 +1,86 @@
+// What a click on a box of the card decides: refuse it, or enter the dice
+// and end the turn.
+
+#include <string>
+
+#include "Logic.h"
+#include "Texts.h"
+
+namespace rp {
+
+bool mdlLogic::ScoreBoxClick(int column, int row) {
+    const int p = s_.CurrentPlayer;
+    const bool open = s_.RollCount >= 1 && !(column > 1 && s_.GameType == 2) &&
+                      !s_.Used(p, row, column) && row != row::SubTotal &&
+                      row != row::UpperBonus && row != row::UpperTotal && row <= row::Chance;
+    if (!open) {
+        Play(file::NoLabelSound);
+        return false;
+    }
+    s_.ActiveColumn = to16(column);
+
+    Int16 value = -1;
+    switch (row) {
+        case row::ThreeOfAKind: value = ScoreThreeOfAKind(p, column); break;
+        case row::FourOfAKind: value = ScoreFourOfAKind(p, column); break;
+        case row::FullHouse: value = ScoreFullHouse(p, column); break;
+        case row::SmallStraight: value = ScoreSmallStraight(p, column); break;
+        case row::LargeStraight: value = ScoreLargeStraight(p, column); break;
+        case row::Chance: value = ScoreChance(p, column); break;
+        default: value = ScoreUpperBox(p, row, column); break;
+    }
+    if (value == -1) return false;  // the gate has explained itself
+
+    table_.setBoxCaption(column, row, std::to_string(value));
+    Play(file::PopSound);
+    if (row >= row::ThreeOfAKind) {
+        const Int16 total = CompleteLowerTotal(p, column);
+        if (total >= 0) {
+            table_.setBoxCaption(column, row::LowerTotal, std::to_string(total));
+            table_.setBoxCaption(column, row::LowerTotal2, std::to_string(total));
+        }
+    }
+    EndTurn();
+    table_.setCardEnabled(false);
+    return true;
+}
+
+bool mdlLogic::BonusBoxClick(int column, int box) {
+    const int p = s_.CurrentPlayer;
+    if (s_.BonusUsed(p, box, column) || (column > 1 && s_.GameType == 2)) {
+        Play(file::NoLabelSound);
+        return false;
+    }
+    s_.ActiveColumn = to16(column);
+    Play(file::PopSound);
+
+    if (box == 1) {
+        if (!s_.PentaroShowing) {
+            for (int j = 1; j <= BonusBoxes; ++j) {
+                s_.BonusScore(p, j, column) = 0;
+                s_.BonusUsed(p, j, column) = true;
+            }
+            table_.setBonusCaption(column, 1, "0");
+            const Int16 total = CompleteLowerTotal(p, column);
+            if (total >= 0) {
+                table_.setBoxCaption(column, row::LowerTotal, std::to_string(total));
+                table_.setBoxCaption(column, row::LowerTotal2, std::to_string(total));
+            }
+        } else {
+            table_.setBonusCaption(column, 1, std::to_string(ScoreFirstBonusBox(p, column)));
+        }
+    } else {
+        // Boxes 2 and 3 are taken in order, and only with a five of a kind.
+        const bool ready = s_.PentaroShowing && s_.BonusUsed(p, 1, column) &&
+                           (box == 2 || s_.BonusUsed(p, 2, column));
+        if (!ready) return false;
+        const Int16 value =
+            box == 2 ? ScoreSecondBonusBox(p, column) : ScoreThirdBonusBox(p, column);
+        table_.setBonusCaption(column, box, std::to_string(value));
+    }
+    EndTurn();
+    table_.setCardEnabled(false);
+    return true;
+}
+
+}  // namespace rp

@@ -1,0 +1,108 @@
+#pragma once
+// mdlLogic: the rules of the game. It owns no window; what it shows, plays
+// and stores goes through the seams it is given, so the same code runs on
+// the table and in tests.
+
+#include <functional>
+#include <string_view>
+
+#include "GameState.h"
+#include "Services.h"
+#include "TableView.h"
+
+namespace rp {
+
+// Draws one die: a face 1..6.
+using DiceSource = std::function<int()>;
+
+class mdlLogic {
+public:
+    mdlLogic(GameState& state, TableView& table, GameServices& services, HighScoreBoard& board,
+             SettingsStore& store, DiceSource dice);
+
+    GameState& state() { return s_; }
+
+    // Scoring of the card's boxes; each returns the value entered or -1
+    // when the five-of-a-kind rule refuses the entry.
+    Int16 ScoreUpperBox(int player, int row, int column);
+    Int16 ScoreThreeOfAKind(int player, int column);
+    Int16 ScoreFourOfAKind(int player, int column);
+    Int16 ScoreFullHouse(int player, int column);
+    Int16 ScoreSmallStraight(int player, int column);
+    Int16 ScoreLargeStraight(int player, int column);
+    Int16 ScoreChance(int player, int column);
+
+    // The five-of-a-kind boxes of a column.
+    Int16 ScoreFirstBonusBox(int player, int column);
+    Int16 ScoreSecondBonusBox(int player, int column);
+    Int16 ScoreThirdBonusBox(int player, int column);
+
+    // Totals and completion.
+    bool CheckColumnComplete(int player);
+    void UpdateColumnTotals(int player);
+    bool IsPlayerFinished(int player) const;
+    bool IsGameOver() const;
+    Int16 CompleteLowerTotal(int player, int column);
+
+    // Turns and the end of the game.
+    void EndTurn();
+    void ResetDiceForTurn();
+    void ClearScoreCard();
+    void ShowPlayerCard(int player);
+    void FinishGame();
+    void NextPlayerTimer();  // tmrNext fired
+
+    void StartNewGame();
+
+    // Rolling: the decisions behind the roll button, the dice and their timers.
+    void RollButtonMouseDown();  // the press: clicks only when no roll is left
+    void RollButtonMouseUp();    // the release, also reached by the Enter key
+    void RollDice();
+    void StartDieAnimation(int die);
+    void DieAnimatorTimer(int die, int element);
+    void CheckForPentaro();
+    void RollPauseTimer();  // tmrRollPause fired
+    void RollingDiceClick(int die);
+    void KeepDiceClick(int die);
+    bool DiceTumbling() const;
+
+    // Clicks on the card; true when the entry was taken and the turn ended.
+    bool ScoreBoxClick(int column, int row);
+    bool BonusBoxClick(int column, int box);
+
+    // Settings and high scores.
+    void LoadSettings();
+    void SaveSettings();
+    void RecordHighScore(int player, int total);
+    void ResetHighScores();
+    void ClearHighScoreHighlights();
+
+private:
+    enum class Section { Upper, Lower };
+    enum class Gate { NotApplicable, Admitted, Refused };
+
+    Gate JokerGate(Section section, int player, int column);
+    void Refuse(std::string_view message);
+    void AwardChip(int player, int column);
+    Int16 ScoreLowerBox(int player, int column, int row, Int16 patternValue, Int16 jokerValue);
+    bool FiftyBoxClosed(int player, int column) const;
+    bool TakeBonusWithChip(int player, int box, int column);
+
+    void ShowColumn(int player, int column);
+    void ShowBox(int player, int row, int column);
+    void ShowHighScores();
+    void StoreHighScores();
+    void WriteHighScoreStore(bool withSound);
+    bool LoadStoredTables();
+
+    void Play(std::string_view sound);
+
+    GameState& s_;
+    TableView& table_;
+    GameServices& services_;
+    HighScoreBoard& board_;
+    SettingsStore& store_;
+    DiceSource dice_;
+};
+
+}  // namespace rp

@@ -1,0 +1,34 @@
+#!/bin/sh
+# Real Pentaro set-up on Debian 12: installs what is missing, builds, then
+#   ./setup.sh play   starts the game
+#   ./setup.sh test   runs the whole test suite
+set -eu
+
+cd "$(dirname "$0")"
+mode=${1:-play}
+build=${BUILD_DIR:-build}
+
+packages="cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
+  libgif-dev libgtest-dev fonts-dejavu-core fonts-liberation
+  pulseaudio pulseaudio-utils xvfb xauth imagemagick"
+
+missing=""
+for p in $packages; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
+done
+if [ -n "$missing" ]; then
+  echo "Installing:$missing"
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends $missing
+fi
+
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release
+cmake --build "$build" -j "$(nproc)"
+
+case "$mode" in
+  play) exec "$build/realpentaro" ;;
+  test) ctest --test-dir "$build" --output-on-failure -j "$(nproc)" ;;
+  *) echo "usage: $0 [play|test]" >&2; exit 2 ;;
+esac
