@@ -3,11 +3,16 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
+#include <cstdio>
 
 #include "GameState.h"
 #include "IniSettingsStore.h"
 #include "Logic.h"
 #include "RandomDice.h"
+#include "SoundPlayer.h"
+#include "WindowedServices.h"
+#include "Windows.h"
 
 namespace {
 
@@ -28,22 +33,42 @@ struct NoTable : rp::TableView {
     void setDieAnimator(int, int, bool) override {}
 };
 
-struct NoServices : rp::GameServices, rp::HighScoreBoard {
-    void play(std::string_view) override {}
-    void showMessage() override {}
-    void openCelebration() override {}
+struct NoBoard : rp::HighScoreBoard {
     void showEntry(char, int, std::string_view, std::string_view, bool) override {}
 };
+
+// Every picture must be there and decode before any window shows: a window
+// drawn with holes in it is worse than a clear word about what is missing.
+bool picturesReady(const QString& folder) {
+    const QStringList bad = rp::checkPictures(folder);
+    if (bad.isEmpty()) return true;
+    for (const QString& line : bad) std::fprintf(stderr, "Real Pentaro: %s\n", qPrintable(line));
+    std::fprintf(stderr, "Real Pentaro: pictures are looked for in %s\n", qPrintable(folder));
+    // Nobody could dismiss a window on the offscreen platform.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        QMessageBox::critical(nullptr, QStringLiteral("Real Pentaro"),
+                              QStringLiteral("Real Pentaro cannot start: pictures are missing or "
+                                             "broken.\n\n%1\n\nLooked in: %2")
+                                  .arg(bad.join(u'\n'), folder));
+    return false;
+}
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    const QString root = rp::programFolder();
+    if (!picturesReady(rp::imagesFolder(root))) return 1;
+
     rp::GameState state;
     NoTable table;
-    NoServices services;
+    NoBoard board;
+    rp::Pictures pictures(rp::imagesFolder(root));
+    rp::SoundPlayer sound(state.SoundOn, rp::soundsFolder(root));
+    rp::Windows windows({state, pictures, sound});
+    rp::WindowedServices services(windows, sound);
     rp::IniSettingsStore store;
-    rp::mdlLogic logic(state, table, services, services, store, rp::randomDice());
+    rp::mdlLogic logic(state, table, services, board, store, rp::randomDice());
     logic.LoadSettings();
 
     QLabel label(QString("Real Pentaro\n\nThe table is still being built.\nSettings: %1")
@@ -52,5 +77,7 @@ int main(int argc, char* argv[]) {
     label.setWindowTitle("Real Pentaro");
     label.resize(531, 503);
     label.show();
+    // The placeholder is no window of the registry: closing it must end the run.
+    QApplication::setQuitOnLastWindowClosed(true);
     return QApplication::exec();
 }

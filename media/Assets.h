@@ -1,0 +1,40 @@
+#pragma once
+// Where the pictures and sounds live, and the decoded pictures themselves.
+// Everything is found beside the program, never from the working folder, so
+// the game starts the same from anywhere and through a symbolic link.
+
+#include <QHash>
+#include <QPixmap>
+#include <QString>
+#include <QStringList>
+#include <string_view>
+
+namespace rp {
+
+// The folder of the running program (symbolic links resolved).
+QString programFolder();
+QString imagesFolder(const QString& root);
+QString soundsFolder(const QString& root);
+
+// Each picture of the game that is missing or cannot be decoded in the
+// given images folder, one readable line per file; empty when all is well.
+QStringList checkPictures(const QString& imagesFolder);
+
+// Decoded pictures by path: each file is read once, so an animation that
+// flips through the same faces touches the disk only the first time.
+class Pictures {
+public:
+    explicit Pictures(QString imagesFolder);
+
+    QString path(std::string_view name) const;
+    // A null pixmap when the file cannot be decoded; the start-up check has
+    // made sure that does not happen to the game's own pictures.
+    const QPixmap& get(std::string_view name);
+    const QString& folder() const { return folder_; }
+
+private:
+    QString folder_;
+    QHash<QString, QPixmap> cache_;
+};
+
+}  // namespace rp

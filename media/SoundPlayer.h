@@ -1,0 +1,62 @@
+#pragma once
+// The one sound player of the game. It keeps the promises the rules and the
+// windows rely on: nothing while the sound switch is off, back at once,
+// the newest sound cuts off the one still playing, and silence (with at most
+// one line on standard error per file) when a file cannot be played.
+
+#include <QHash>
+#include <QObject>
+#include <QSet>
+#include <QString>
+#include <memory>
+
+#include "Services.h"
+
+class QSoundEffect;
+
+namespace rp {
+
+// What actually makes the noise. Kept apart so the rules above can be
+// checked without an audio device.
+class SoundBackend {
+public:
+    virtual ~SoundBackend() = default;
+    // False when the file cannot be played (missing or unreadable).
+    virtual bool prepare(const QString& path) = 0;
+    virtual void start(const QString& path) = 0;
+    virtual void stop(const QString& path) = 0;
+};
+
+// Qt Multimedia: one preloaded QSoundEffect per file. Never waits for a
+// sound: without an audio server a QSoundEffect may claim to play forever.
+class SoundEffectBackend : public QObject, public SoundBackend {
+public:
+    explicit SoundEffectBackend(QObject* parent = nullptr);
+    ~SoundEffectBackend() override;
+    bool prepare(const QString& path) override;
+    void start(const QString& path) override;
+    void stop(const QString& path) override;
+
+private:
+    QHash<QString, QSoundEffect*> effects_;
+};
+
+class SoundPlayer : public SoundSink {
+public:
+    // soundOn is the game's switch, read at every play.
+    SoundPlayer(const bool& soundOn, QString soundsFolder, std::unique_ptr<SoundBackend> backend);
+    // The real backend, with every sound of the game loaded ahead.
+    SoundPlayer(const bool& soundOn, QString soundsFolder);
+
+    void play(std::string_view sound) override;
+    const QString& folder() const { return folder_; }
+
+private:
+    const bool& soundOn_;
+    QString folder_;
+    std::unique_ptr<SoundBackend> backend_;
+    QString playing_;
+    QSet<QString> reported_;
+};
+
+}  // namespace rp

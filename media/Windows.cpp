@@ -1,0 +1,168 @@
+#include "Windows.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <stdexcept>
+
+namespace rp {
+
+Window::Window(Windows& windows, QString name, size::Box client, Placement placement, Frame frame)
+    : QWidget(nullptr,
+              frame == Frame::None ? Qt::Window | Qt::FramelessWindowHint
+                                   // a title bar and nothing to click on it
+                                   : Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      windows_(windows),
+      media_(windows.media()),
+      name_(std::move(name)),
+      placement_(placement) {
+    setObjectName(name_);
+    setFixedSize(client.widthPx(), client.heightPx());
+}
+
+Window::~Window() = default;
+
+void Window::closeRequested() { unloadMe(); }
+
+void Window::setBackground(std::string_view picture) {
+    background_ = picture;
+    update();
+}
+
+void Window::clearBackground() {
+    background_.clear();
+    update();
+}
+
+QTimer* Window::addTimer(int intervalMs, std::function<void()> tick) {
+    auto* t = new QTimer(this);
+    t->setInterval(intervalMs);
+    connect(t, &QTimer::timeout, this, std::move(tick));
+    return t;
+}
+
+void Window::unloadMe() { windows_.unload(name_); }
+
+void Window::paintEvent(QPaintEvent*) {
+    if (background_.empty()) return;
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, pictures().get(background_));
+}
+
+void Window::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (!unloading_) closeRequested();
+}
+
+void Window::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    // A minimise by the window manager is not the game hiding the window.
+    if (!event->spontaneous() && !unloading_) emit released();
+}
+
+void Window::placeOnScreen() {
+    QRect target;
+    if (placement_ == Placement::OnMainWindow) {
+        Window* main = windows_.find(Windows::MainWindow);
+        if (main && main->isVisible()) target = main->geometry();
+    }
+    if (placement_ != Placement::AsIs) {
+        if (target.isNull()) {
+            if (QScreen* s = QGuiApplication::primaryScreen()) target = s->availableGeometry();
+        }
+        if (!target.isNull()) {
+            // Client areas are centred: frame sizes are not known before
+            // the first show, and they differ by a pixel or two at most.
+            QRect r(QPoint(), size());
+            r.moveCenter(target.center());
+            setGeometry(r);
+        }
+    }
+    placed_ = true;
+}
+
+Windows::Windows(Media media) : media_(media), onLastUnloaded_([] { QCoreApplication::exit(0); }) {
+    // The program ends with its last window unloaded, not with the last one
+    // hidden: between the splash and the table no window may be showing.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+Windows::~Windows() {
+    const auto loaded = loaded_;
+    loaded_.clear();
+    for (Window* w : loaded) {
+        w->unloading_ = true;
+        delete w;
+    }
+    for (const QPointer<Window>& w : std::as_const(dying_)) delete w.data();
+}
+
+void Windows::define(const QString& name, std::function<Window*(Windows&)> make) {
+    makers_.insert(name, std::move(make));
+}
+
+Window* Windows::load(const QString& name) {
+    if (Window* w = loaded_.value(name)) return w;
+    auto maker = makers_.find(name);
+    if (maker == makers_.end()) throw std::logic_error("window not defined: " + name.toStdString());
+    Window* w = (*maker)(*this);
+    loaded_.insert(name, w);
+    w->Form_Load();
+    return w;
+}
+
+void Windows::present(Window* w) {
+    if (!w->placed_) w->placeOnScreen();
+    w->show();
+    w->activateWindow();
+}
+
+void Windows::show(const QString& name) {
+    Window* w = load(name);
+    if (!isLoaded(name) || w->isVisible()) return;
+    w->setWindowModality(Qt::NonModal);
+    present(w);
+}
+
+void Windows::showModal(const QString& name) {
+    Window* w = load(name);
+    if (!isLoaded(name)) return;  // it unloaded itself while loading
+    if (w->isVisible() && w->windowModality() != Qt::ApplicationModal) {
+        // Modality can only change while hidden; nobody is waiting yet.
+        w->unloading_ = true;
+        w->hide();
+        w->unloading_ = false;
+    }
+    w->setWindowModality(Qt::ApplicationModal);
+    present(w);
+
+    QPointer<Window> guard(w);
+    QEventLoop wait;
+    connect(w, &Window::released, &wait, &QEventLoop::quit);
+    if (w->isVisible()) wait.exec();
+    if (guard && isLoaded(name) && !w->isVisible()) w->setWindowModality(Qt::NonModal);
+}
+
+void Windows::hide(const QString& name) {
+    if (Window* w = find(name)) w->hide();
+}
+
+void Windows::unload(const QString& name) {
+    Window* w = loaded_.take(name);
+    if (!w) return;
+    w->unloading_ = true;
+    for (QTimer* t : w->findChildren<QTimer*>()) t->stop();
+    w->hide();
+    emit w->released();
+    // Deleted once control is back in the event loop: the window may be
+    // unloading itself from one of its own handlers.
+    w->deleteLater();
+    dying_.removeAll(QPointer<Window>());
+    dying_.append(w);
+    if (loaded_.isEmpty() && onLastUnloaded_) onLastUnloaded_();
+}
+
+}  // namespace rp

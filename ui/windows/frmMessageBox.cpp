@@ -1,0 +1,42 @@
+#include "frmMessageBox.h"
+
+#include <QLabel>
+#include <QTimer>
+
+#include "Layout.h"
+
+namespace rp {
+
+frmMessageBox::frmMessageBox(Windows& windows)
+    : Window(windows, Name, size::MessageWindow, Placement::OnMainWindow) {
+    setWindowTitle(QStringLiteral("Real Pentaro"));
+
+    lblMessage = new QLabel(this);
+    lblMessage->setObjectName(QStringLiteral("lblMessage"));
+    placeTwips(*lblMessage, 180, 120, 2595, 735);
+    QFont font;
+    font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
+    font.setPointSizeF(11.25);
+    font.setBold(true);
+    lblMessage->setFont(font);
+    lblMessage->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblMessage->setWordWrap(true);
+    lblMessage->setAttribute(Qt::WA_TranslucentBackground);
+
+    Timer1 = addTimer(2000, [this] { Timer1_Timer(); });
+}
+
+void frmMessageBox::Form_Load() {
+    setBackground("messagebox.jpg");
+    QString text = QString::fromStdString(state().MessageText);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    lblMessage->setText(text);
+    Timer1->start();
+}
+
+void frmMessageBox::Timer1_Timer() {
+    Timer1->stop();
+    unloadMe();
+}
+
+}  // namespace rp
