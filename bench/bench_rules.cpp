@@ -1,1 +1,71 @@
-int main() { return 0; }
+// Plays complete random one-column games through the rules with a table
+// that shows nothing, and reports how many a second one core manages.
+
+#include <chrono>
+#include <cstdio>
+#include <deque>
+#include <random>
+
+#include "Logic.h"
+#include "RandomPlay.h"
+
+namespace {
+
+struct Nothing : rp::TableView, rp::GameServices, rp::HighScoreBoard, rp::SettingsStore {
+    void setBoxCaption(int, int, std::string_view) override {}
+    void setBonusCaption(int, int, std::string_view) override {}
+    void setCardEnabled(bool) override {}
+    void setChipTotal(int, std::string_view) override {}
+    void setChipPicture(int, std::string_view) override {}
+    void setRollingDiePicture(int, std::string_view) override {}
+    void setRollingDieEnabled(int, bool) override {}
+    void setKeptDiePicture(int, std::string_view) override {}
+    void setKeptDieEnabled(int, bool) override {}
+    void setPlayerName(std::string_view) override {}
+    void setRollCount(std::string_view) override {}
+    void setNextPlayerVisible(bool) override {}
+    void setTimer(rp::TableTimer, bool) override {}
+    void setDieAnimator(int, int, bool) override {}
+    void play(std::string_view) override {}
+    void showMessage() override {}
+    void openCelebration() override {}
+    void showEntry(char, int, std::string_view, std::string_view, bool) override {}
+    std::string read(std::string_view, std::string_view) override { return {}; }
+    void write(std::string_view, std::string_view, std::string_view) override {}
+    bool flush() override { return true; }
+    void setAside(std::string_view) override {}
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int games = argc > 1 ? std::atoi(argv[1]) : 50000;
+    rp::GameState state;
+    Nothing nothing;
+    std::deque<int> script;
+    rp::mdlLogic logic(state, nothing, nothing, nothing, nothing, [&script] {
+        const int face = script.front();
+        script.pop_front();
+        return face;
+    });
+    logic.LoadSettings();
+    std::mt19937 rng(1);
+    rp::test::RandomPlayer player(logic, state, script, rng, /*wild=*/false);
+
+    state.NumPlayers = 1;
+    state.GameType = 2;
+    state.PlayerName(1) = "Bench";
+    long long totals = 0;
+    const auto start = std::chrono::steady_clock::now();
+    for (int g = 0; g < games; ++g) {
+        logic.StartNewGame();
+        player.playGame();
+        totals += state.GrandTotal(1);
+    }
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::printf("%.0f games/s\n", games / seconds);
+    std::printf("(%d one-column games in %.3f s, mean grand total %.1f)\n", games, seconds,
+                static_cast<double>(totals) / games);
+    return 0;
+}
