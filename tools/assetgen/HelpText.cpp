@@ -1,0 +1,144 @@
+#include "HelpText.h"
+
+namespace ag {
+
+QString helpText()
+{
+    return QStringLiteral(R"(REAL PENTARO - HOW TO PLAY
+==========================
+
+Real Pentaro is a dice game for one to four players who share the screen
+and the mouse. Each player fills a score card; the highest total wins.
+
+
+STARTING A GAME
+---------------
+Press "New Game". Tick how many players take part, type their names (up to
+ten letters each) and choose the game:
+
+  * One column   - each player fills a single score column.
+  * Three columns - each player fills three columns, "Game 1" to "Game 3",
+                    worth one, two and three times their score at the end.
+
+Press "Done" to begin. Starting a new game while one is under way asks you
+to confirm first, because the game in progress is lost.
+
+
+A TURN
+------
+1. Press "Roll" (or Enter, or the space bar) to roll the five dice.
+2. Click a die in the right-hand row to keep it: it moves to the left-hand
+   row and is not rolled again. Click a kept die to put it back.
+3. Roll again. You may roll at most three times; the number between the
+   two rows counts your rolls.
+4. Click one open box of your score card to enter the dice there. Every
+   turn ends with exactly one entry, even if it scores nothing.
+
+With several players a "Next Player" sign shows for two seconds, then the
+next player's card appears.
+
+
+THE SCORE CARD
+--------------
+Upper section (each box counts only the dice of its number):
+  Ones ... Sixes    the total of the dice showing that number.
+                    Four fives in "Fives" score 20.
+  Sub Total         the six upper boxes added up.
+  Bonus             35 points when the Sub Total is 63 or more.
+  Upper Total       Sub Total plus Bonus.
+
+Lower section:
+  3 of a kind       the total of all five dice, if at least three match.
+  4 of a kind       the total of all five dice, if at least four match.
+  Full House        25 for three of one number and two of another.
+  Small Straight    30 for four numbers in a row (1-2-3-4, 2-3-4-5 or
+                    3-4-5-6).
+  Large Straight    40 for five numbers in a row (1-5 or 2-6).
+  Chance            the total of all five dice, whatever they show.
+  Lower Total       the lower boxes plus the Pentaro boxes.
+
+A box that does not fit the dice may still be chosen: it then scores 0.
+At the bottom the column shows Upper Total, Lower Total and its Score.
+
+
+PENTARO - FIVE OF A KIND
+------------------------
+Five dice showing the same number are a Pentaro, and the table cheers.
+Each column has a row of three Pentaro boxes, marked (50,100,100):
+
+  * The first box takes a Pentaro for 50 points.
+  * The second and third boxes each take a further Pentaro in the same
+    column for 100 points, and each also wins a chip for that column.
+    They must be filled in order: first, second, third.
+  * Clicking the first box without a Pentaro gives it up: it scores 0 and
+    the second and third boxes of that column are closed too.
+  * When a column is finished, Pentaro boxes still open there close empty.
+
+A Pentaro stays yours for the rest of the turn, even if you roll again.
+
+
+PENTARO AS A JOKER
+------------------
+A Pentaro belongs in the 50-point box first. Until that box is filled (or
+given up) in every column in play, the game refuses to put a Pentaro in
+any other box, sounds a buzzer and tells you why.
+
+After that:
+  * Upper section: the Pentaro may go in any open upper box and scores
+    as usual there (five fours in "Fours" make 20, elsewhere 0).
+  * Lower section: only once the upper box of the Pentaro's number is
+    filled in every column in play. Then it is a joker and scores the
+    box's full value: Full House 25, Small Straight 30, Large Straight
+    40; 3 of a kind, 4 of a kind and Chance the total of the dice.
+
+Chips: when the 50-point box of a column holds 50 (not 0), every later
+Pentaro put into another box of that column, upper or lower, also wins a
+chip for that column.
+
+
+CHIPS
+-----
+Chips are shown under their column with how many you hold. At the end of
+the game each chip is worth 100 points in column 1, 200 in column 2 and
+300 in column 3.
+
+
+THE THREE-COLUMN GAME
+---------------------
+You may fill the columns in any order, one box per turn. When the game is
+over each column's Score is multiplied by its column number:
+
+  Game 1 Score x 1  +  Game 2 Score x 2  +  Game 3 Score x 3  +  chips
+
+In the one-column game only Game 1 is played, without multiplier.
+
+
+END OF THE GAME AND HIGH SCORES
+-------------------------------
+When every card is full the results appear, the winner in red. Click a
+player's name to see that card. Two tables keep the six best totals: one
+for the three-column game, one for the one-column game. A total enters a
+table when it beats a score already there; new entries show highlighted.
+"Reset" on the high score window, after you confirm, replaces both
+tables with a fresh starting table.
+
+
+SOUND
+-----
+The "Sound On" / "Sound Off" button switches every sound of the game on
+or off. The choice is kept when you leave the game with the X in the top
+right corner.
+
+
+WHERE THE SETTINGS LIVE
+-----------------------
+The sound switch and both high score tables are stored in
+
+    $XDG_CONFIG_HOME/RealPentaro/RealPentaro.ini
+
+which is normally ~/.config/RealPentaro/RealPentaro.ini. Delete that file
+to start again with new tables and the sound on.
+)");
+}
+
+}  // namespace ag

@@ -1,0 +1,376 @@
+#include "Pictures.h"
+
+#include "Paint.h"
+#include "Sizes.h"
+
+#include <QLinearGradient>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+#include <cmath>
+
+namespace ag {
+namespace {
+
+namespace sz = rp::size;
+
+// Paper and chips are shown scaled to their controls; drawing them larger
+// keeps them crisp when the control scales them smoothly.
+constexpr int PaperScale = 2;
+constexpr int ChipScale = 2;
+
+// Places of the main window's controls, in pixels, that the background
+// decorates (the window's layout table gives them in twips).
+constexpr QRectF PaperArea(13, 63, 345, 425);
+constexpr QRectF DiceTray(381, 92, 116, 236);
+constexpr double KeptColumnX = 389, RollingColumnX = 453;
+
+QImage background()
+{
+    QImage img = canvas(sz::MainClient.widthPx(), sz::MainClient.heightPx(), Qt::black);
+    paintFelt(img, 101);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+
+    goldTitle(p, QRectF(13, 6, 345, 54), "Real Pentaro", 40);
+
+    // The score card lies on the table with a soft shadow.
+    p.setPen(Qt::NoPen);
+    for (int i = 6; i >= 1; --i) {
+        p.setBrush(QColor(0, 0, 0, 14));
+        p.drawRoundedRect(PaperArea.adjusted(-i + 3, -i + 4, i + 3, i + 4), i, i);
+    }
+
+    insetPanel(p, DiceTray, colour::Tray, 10);
+    QFont f = sansBold(10);
+    shadowText(p, QRectF(KeptColumnX - 10, 97, 55, 14), "KEPT", f, colour::Gold);
+    shadowText(p, QRectF(RollingColumnX - 10, 97, 55, 14), "ROLL", f, colour::Gold);
+    p.end();
+    return img;
+}
+
+QImage paper()
+{
+    QImage img = canvas(sz::Paper.widthPx() * PaperScale, sz::Paper.heightPx() * PaperScale);
+    paintPaper(img, 202);
+    return img;
+}
+
+QImage nextPlayer()
+{
+    const int w = sz::NextPlayer.widthPx(), h = sz::NextPlayer.heightPx();
+    QImage img = canvas(w, h, colour::Tray);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRectF r(0.5, 0.5, w - 1, h - 1);
+    QLinearGradient g(0, 0, 0, h);
+    g.setColorAt(0.0, QColor(255, 232, 160));
+    g.setColorAt(0.45, QColor(222, 172, 78));
+    g.setColorAt(1.0, QColor(168, 112, 36));
+    p.setBrush(g);
+    p.setPen(QPen(QColor(70, 40, 10), 1));
+    p.drawRoundedRect(r, 5, 5);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(255, 246, 210, 150), 1));
+    p.drawRoundedRect(r.adjusted(3, 3, -3, -3), 3, 3);
+    p.setPen(QPen(QColor(110, 70, 20, 160), 1));
+    p.drawRoundedRect(r.adjusted(4, 4, -4, -4), 3, 3);
+    // Two screws hold the plaque.
+    for (double x : {9.0, w - 9.0}) {
+        QRadialGradient s(QPointF(x - 1, h / 2.0 - 1), 3.5);
+        s.setColorAt(0, QColor(255, 245, 210));
+        s.setColorAt(1, QColor(120, 80, 30));
+        p.setBrush(s);
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(QPointF(x, h / 2.0), 3, 3);
+        p.setPen(QPen(QColor(80, 50, 15), 0.8));
+        p.drawLine(QPointF(x - 2, h / 2.0 + 1), QPointF(x + 2, h / 2.0 - 1));
+    }
+    // Engraved lettering: light edge below, dark letters above.
+    QFont f = serifBold(23);
+    p.setFont(f);
+    p.setPen(QColor(255, 240, 200, 200));
+    p.drawText(QRectF(0, 1, w, h), Qt::AlignCenter, "Next Player");
+    p.setPen(QColor(70, 36, 8));
+    p.drawText(QRectF(0, 0, w, h), Qt::AlignCenter, "Next Player");
+    p.end();
+    return img;
+}
+
+enum class Speaker { None, On, Off, Neutral };
+
+void drawSpeaker(QPainter& p, QPointF at, Speaker kind, QColor c)
+{
+    if (kind == Speaker::None) return;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(c);
+    QPainterPath body;
+    body.moveTo(at + QPointF(0, -2.5));
+    body.lineTo(at + QPointF(3, -2.5));
+    body.lineTo(at + QPointF(7, -6));
+    body.lineTo(at + QPointF(7, 6));
+    body.lineTo(at + QPointF(3, 2.5));
+    body.lineTo(at + QPointF(0, 2.5));
+    body.closeSubpath();
+    p.drawPath(body);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(c, 1.4, Qt::SolidLine, Qt::RoundCap));
+    if (kind == Speaker::On) {
+        p.drawArc(QRectF(at.x() + 4, at.y() - 4, 8, 8), -50 * 16, 100 * 16);
+        p.drawArc(QRectF(at.x() + 3, at.y() - 7, 14, 14), -50 * 16, 100 * 16);
+    } else if (kind == Speaker::Off) {
+        p.drawLine(at + QPointF(10, -3.5), at + QPointF(16, 3.5));
+        p.drawLine(at + QPointF(10, 3.5), at + QPointF(16, -3.5));
+    }
+    p.restore();
+}
+
+// A raised burgundy plate with its command's word; pressed, it sinks.
+QImage plate(int w, int h, const QString& text, bool pressed, Speaker icon = Speaker::None)
+{
+    QImage img = canvas(w, h, colour::FeltDark);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRectF r(0.5, 0.5, w - 1, h - 1);
+    QLinearGradient g(0, 0, 0, h);
+    if (pressed) {
+        g.setColorAt(0.0, QColor(62, 10, 20));
+        g.setColorAt(0.6, QColor(104, 24, 36));
+        g.setColorAt(1.0, QColor(122, 34, 46));
+    } else {
+        g.setColorAt(0.0, QColor(206, 88, 98));
+        g.setColorAt(0.45, colour::Burgundy);
+        g.setColorAt(1.0, QColor(84, 16, 28));
+    }
+    p.setPen(QPen(QColor(34, 8, 12), 1));
+    p.setBrush(g);
+    p.drawRoundedRect(r, 3, 3);
+
+    p.setBrush(Qt::NoBrush);
+    if (pressed) {
+        // Inner shadow along the top and left edges.
+        p.setPen(QPen(QColor(0, 0, 0, 130), 2));
+        p.drawLine(QPointF(2, 2), QPointF(w - 2, 2));
+        p.drawLine(QPointF(2, 2), QPointF(2, h - 2));
+        p.setPen(QPen(QColor(200, 150, 90, 70), 1));
+        p.drawRoundedRect(r.adjusted(2.5, 2.5, -2, -2), 2, 2);
+    } else {
+        p.setPen(QPen(QColor(255, 255, 255, 90), 1));
+        p.drawLine(QPointF(3, 1.5), QPointF(w - 3, 1.5));
+        p.setPen(QPen(QColor(0, 0, 0, 110), 1));
+        p.drawLine(QPointF(3, h - 1.5), QPointF(w - 3, h - 1.5));
+        p.setPen(QPen(QColor(240, 200, 110, 120), 1));
+        p.drawRoundedRect(r.adjusted(2, 2, -2, -2), 2, 2);
+    }
+
+    // The word, shrunk only if it would not fit.
+    double px = h >= 24 ? 12.5 : 10;
+    const double iconW = icon == Speaker::None ? 0 : 20;
+    QFont f = sansBold(px);
+    while (QFontMetricsF(f).horizontalAdvance(text) + iconW > w - 12 && px > 7) f = sansBold(px -= 0.5);
+    const double textW = QFontMetricsF(f).horizontalAdvance(text);
+    const double shift = pressed ? 1 : 0;
+    const double left = (w - textW - iconW) / 2 + shift;
+    const QColor fg = pressed ? QColor(232, 196, 140) : QColor(255, 230, 168);
+    drawSpeaker(p, QPointF(left, h / 2.0 + shift), icon, fg);
+    shadowText(p, QRectF(left + iconW, shift, textW + 2, h), text, f, fg,
+               Qt::AlignLeft | Qt::AlignVCenter);
+    p.end();
+    return img;
+}
+
+QImage button(const QString& text, bool pressed, Speaker icon = Speaker::None)
+{
+    return plate(sz::ImageButton.widthPx(), sz::ImageButton.heightPx(), text, pressed, icon);
+}
+
+QImage die(int face, bool kept)
+{
+    QImage img = canvas(sz::Die.widthPx(), sz::Die.heightPx());
+    QPainter p(&img);
+    drawDie(p, QRectF(1, 0.5, 31.5, 31.5), face, kept);
+    p.end();
+    return img;
+}
+
+QImage chip(int column)
+{
+    const QColor body[] = {QColor(28, 78, 168), QColor(176, 30, 40), QColor(34, 30, 34)};
+    const QColor c = body[column - 1];
+    const int s = sz::Chip.widthPx() * ChipScale;
+    const QPointF centre(s / 2.0 - 1, s / 2.0 - 1);
+    const double R = s / 2.0 - 3;
+    QImage img = canvas(s, s);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 90));
+    p.drawEllipse(centre + QPointF(1.5, 2), R, R);
+
+    QRadialGradient g(centre - QPointF(R * 0.3, R * 0.3), R * 1.4);
+    g.setColorAt(0, c.lighter(150));
+    g.setColorAt(1, c.darker(130));
+    p.setBrush(g);
+    p.drawEllipse(centre, R, R);
+
+    // Edge spots: six white inserts around the rim.
+    p.setBrush(QColor(250, 246, 236));
+    for (int k = 0; k < 6; ++k) {
+        QPainterPath seg;
+        QRectF outer(centre.x() - R, centre.y() - R, 2 * R, 2 * R);
+        const double ri = R * 0.74;
+        QRectF inner(centre.x() - ri, centre.y() - ri, 2 * ri, 2 * ri);
+        double a = k * 60.0 + 15;
+        seg.arcMoveTo(outer, a);
+        seg.arcTo(outer, a, 22);
+        seg.arcTo(inner, a + 22, -22);
+        seg.closeSubpath();
+        p.drawPath(seg);
+    }
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(255, 255, 255, 170), 1.2, Qt::DashLine));
+    p.drawEllipse(centre, R * 0.66, R * 0.66);
+
+    QRadialGradient face(centre - QPointF(R * 0.15, R * 0.2), R * 0.7);
+    face.setColorAt(0, QColor(255, 253, 245));
+    face.setColorAt(1, QColor(226, 218, 200));
+    p.setPen(QPen(c.darker(140), 1));
+    p.setBrush(face);
+    p.drawEllipse(centre, R * 0.56, R * 0.56);
+
+    QFont f = sansBold(R * 0.48);
+    p.setFont(f);
+    p.setPen(c.darker(120));
+    p.drawText(QRectF(centre.x() - R, centre.y() - R, 2 * R, 2 * R), Qt::AlignCenter,
+               QString::number(column * 100));
+    p.end();
+    return img;
+}
+
+QImage checkMark()
+{
+    const int s = sz::Check.widthPx();
+    QImage img = canvas(s, s);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath tick;
+    tick.moveTo(5, 13);
+    tick.lineTo(10, 19);
+    tick.lineTo(21, 5);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(0, 0, 0, 70), 4.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(tick.translated(0.8, 1));
+    p.setPen(QPen(QColor(18, 110, 48), 4.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(tick);
+    p.setPen(QPen(QColor(120, 210, 130), 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(tick.translated(-0.6, -0.8));
+    p.end();
+    return img;
+}
+
+}  // namespace
+
+void drawDie(QPainter& p, const QRectF& body, int face, bool kept, bool shadow)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const double radius = body.width() * 0.19;
+    if (shadow) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 0, 70));
+        p.drawRoundedRect(body.translated(1.5, 2.2), radius, radius);
+        p.setBrush(QColor(0, 0, 0, 60));
+        p.drawRoundedRect(body.translated(0.8, 1.2), radius, radius);
+    }
+    QLinearGradient g(body.topLeft(), body.bottomRight());
+    if (kept) {
+        g.setColorAt(0, QColor(255, 222, 140));
+        g.setColorAt(1, QColor(218, 138, 46));
+    } else {
+        g.setColorAt(0, QColor(255, 254, 247));
+        g.setColorAt(1, QColor(222, 212, 186));
+    }
+    p.setPen(QPen(kept ? QColor(128, 70, 18) : QColor(120, 112, 96), 1));
+    p.setBrush(g);
+    p.drawRoundedRect(body, radius, radius);
+    // A glint along the upper left edge.
+    p.setPen(QPen(QColor(255, 255, 255, 150), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(body.adjusted(1.2, 1.2, -1.2, -1.2), radius * 0.8, radius * 0.8);
+
+    static const int layout[7][6][2] = {
+        {},
+        {{1, 1}},
+        {{0, 0}, {2, 2}},
+        {{0, 0}, {1, 1}, {2, 2}},
+        {{0, 0}, {2, 0}, {0, 2}, {2, 2}},
+        {{0, 0}, {2, 0}, {1, 1}, {0, 2}, {2, 2}},
+        {{0, 0}, {2, 0}, {0, 1}, {2, 1}, {0, 2}, {2, 2}}};
+    const double pip = body.width() * (face == 1 ? 0.115 : 0.092);
+    const QColor ink = kept ? QColor(92, 28, 8) : QColor(24, 22, 20);
+    for (int i = 0; i < face; ++i) {
+        QPointF c(body.left() + body.width() * (0.25 + 0.25 * layout[face][i][0]),
+                  body.top() + body.height() * (0.25 + 0.25 * layout[face][i][1]));
+        // Drilled pips: darker towards the upper left, where the rim shades them.
+        QRadialGradient pg(c + QPointF(pip * 0.3, pip * 0.3), pip * 1.2);
+        pg.setColorAt(0, ink.lighter(170));
+        pg.setColorAt(1, ink);
+        p.setPen(Qt::NoPen);
+        p.setBrush(pg);
+        p.drawEllipse(c, pip, pip);
+    }
+    p.restore();
+}
+
+QImage appIcon()
+{
+    QImage img = canvas(128, 128);
+    QImage felt = canvas(128, 128, Qt::black);
+    paintFelt(felt, 909, 0.4);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath round;
+    round.addRoundedRect(QRectF(2, 2, 124, 124), 22, 22);
+    p.setClipPath(round);
+    p.drawImage(0, 0, felt);
+    p.setClipping(false);
+    drawDie(p, QRectF(22, 20, 84, 84), 5, false);
+    p.end();
+    return img;
+}
+
+void addTablePictures(PictureSet& set)
+{
+    set["bgnd.jpg"] = {background(), {}};
+    set["paper.jpg"] = {paper(), {}};
+    set["nextplayer.jpg"] = {nextPlayer(), {}};
+
+    struct Command { const char* file; const char* word; };
+    for (Command c : {Command{"roll", "Roll"}, Command{"newgame", "New Game"},
+                      Command{"scores", "High Scores"}, Command{"help", "Help"},
+                      Command{"confirm", "Confirm"}, Command{"cancel", "Cancel"},
+                      Command{"done", "Done"}}) {
+        set[std::string(c.file) + "up.jpg"] = {button(c.word, false), {}};
+        set[std::string(c.file) + "dn.jpg"] = {button(c.word, true), {}};
+    }
+    set["soundup.jpg"] = {button("Sound On", false, Speaker::On), {}};
+    set["soundoffup.jpg"] = {button("Sound Off", false, Speaker::Off), {}};
+    set["sounddn.jpg"] = {button("Sound", true, Speaker::Neutral), {}};
+    const int rw = sz::ResetButton.widthPx(), rh = sz::ResetButton.heightPx();
+    set["resetup.jpg"] = {plate(rw, rh, "Reset", false), {}};
+    set["resetdn.jpg"] = {plate(rw, rh, "Reset", true), {}};
+
+    // Dice sit on the tray; their soft edges and shadow are blended into it.
+    for (int face = 1; face <= 6; ++face) {
+        set["die" + std::to_string(face) + ".gif"] = {die(face, false), {40, colour::Tray}};
+        set["seldie" + std::to_string(face) + ".gif"] = {die(face, true), {40, colour::Tray}};
+    }
+    // Chips and the check mark lie on cream paper.
+    for (int column = 1; column <= 3; ++column)
+        set[std::to_string(column) + "00chip.gif"] = {chip(column), {100, colour::Paper}};
+    set["check.gif"] = {checkMark(), {90, colour::Paper}};
+}
+
+}  // namespace ag
