@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 
+#include "Sizes.h"
 #include "Texts.h"
 
 namespace rp {
@@ -9,6 +10,8 @@ namespace rp {
 ImageButton::ImageButton(Pictures& pictures, SoundSink& sound, QString commandWord, QWidget* parent)
     : QLabel(parent), pictures_(pictures), sound_(sound), commandWord_(std::move(commandWord)) {
     setFocusPolicy(Qt::NoFocus);
+    // The size of nearly every button; the odd one is resized by its window.
+    resize(size::ImageButton.widthPx(), size::ImageButton.heightPx());
     setAccessibleName(commandWord_);
 }
 

@@ -50,8 +50,8 @@ inline constexpr Box NewGameWindow{4950, 4500};
 inline constexpr Rect NewGamePlayerCheck1{600, 660, 375, 375};  // checks 2..4 below
 inline constexpr int NewGameRowStep = 480;
 inline constexpr Rect NewGameNameBox1{1500, 675, 2850, 345};  // boxes 2..4 below
-inline constexpr Rect NewGameTypeCheck1{420, 3090, 375, 375};   // three columns
-inline constexpr Rect NewGameTypeCheck2{2580, 3090, 375, 375};  // one column
+inline constexpr Rect NewGameTypeCheck1{300, 3090, 375, 375};   // three columns
+inline constexpr Rect NewGameTypeCheck2{2760, 3090, 375, 375};  // one column
 inline constexpr Rect NewGameDone{1695, 3870, 1545, 375};
 
 // High-score window. The background prints each table's title and the

@@ -1,0 +1,139 @@
+// Picture buttons: pressed picture and click on the press, released picture
+// and action on the release, whatever the mouse button and wherever the
+// pointer is when it comes up.
+
+#include <QTemporaryDir>
+#include <QWidget>
+#include <QtTest>
+
+#include "ImageButton.h"
+#include "Layout.h"
+#include "TestMedia.h"
+
+class ImageButtonTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    std::unique_ptr<rp::Pictures> pictures;
+    bool soundOn = true;
+    rptest::RecordingBackend* backend = nullptr;
+    std::unique_ptr<rp::SoundPlayer> sound;
+    std::unique_ptr<QWidget> window;
+    rp::ImageButton* button = nullptr;
+    QWidget* elsewhere = nullptr;
+    int actions = 0;
+
+    // Mouse events go in through the window, as the platform delivers them,
+    // so Qt's routing decides which widget gets the release.
+    QWindow* handle() { return window->windowHandle(); }
+    QPoint centreOf(QWidget* w) { return w->geometry().center(); }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(rptest::writeAllPictures(dir.filePath("images")));
+        pictures = std::make_unique<rp::Pictures>(dir.filePath("images"));
+    }
+
+    void init() {
+        soundOn = true;
+        actions = 0;
+        auto rec = std::make_unique<rptest::RecordingBackend>();
+        backend = rec.get();
+        sound = std::make_unique<rp::SoundPlayer>(soundOn, dir.filePath("sounds"), std::move(rec));
+        window = std::make_unique<QWidget>();
+        window->resize(300, 200);
+        button = new rp::ImageButton(*pictures, *sound, "roll", window.get());
+        button->move(rp::px(300), rp::px(300));
+        button->setPictures("rollup.jpg", "rolldn.jpg");
+        button->setAction([this] { ++actions; });
+        elsewhere = new QWidget(window.get());
+        elsewhere->setGeometry(200, 150, 50, 30);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    void cleanup() { window.reset(); }
+
+    void releaseOffTheButtonStillActs() {
+        QCOMPARE(button->picture(), "rollup.jpg");
+        QTest::mousePress(handle(), Qt::LeftButton, {}, centreOf(button));
+        QCOMPARE(button->picture(), "rolldn.jpg");
+        QCOMPARE(actions, 0);  // nothing happens before the release
+        QTest::mouseMove(handle(), centreOf(elsewhere));
+        QTest::mouseRelease(handle(), Qt::LeftButton, {}, centreOf(elsewhere));
+        QCOMPARE(actions, 1);
+        QCOMPARE(button->picture(), "rollup.jpg");
+        QVERIFY(!button->isDown());
+    }
+
+    void anyMouseButtonActsAsTheLeft_data() {
+        QTest::addColumn<Qt::MouseButton>("mouseButton");
+        QTest::newRow("left") << Qt::LeftButton;
+        QTest::newRow("right") << Qt::RightButton;
+        QTest::newRow("middle") << Qt::MiddleButton;
+    }
+    void anyMouseButtonActsAsTheLeft() {
+        QFETCH(Qt::MouseButton, mouseButton);
+        QTest::mousePress(handle(), mouseButton, {}, centreOf(button));
+        QCOMPARE(button->picture(), "rolldn.jpg");
+        QCOMPARE(backend->log, QStringList{"start button.wav"});
+        QTest::mouseRelease(handle(), mouseButton, {}, centreOf(button));
+        QCOMPARE(actions, 1);
+        QCOMPARE(button->picture(), "rollup.jpg");
+    }
+
+    // A second button pressed and let go while the first is held is no
+    // second click; the first button's release is the one that acts.
+    void secondButtonWhileHeldIsIgnored() {
+        QTest::mousePress(handle(), Qt::LeftButton, {}, centreOf(button));
+        QTest::mousePress(handle(), Qt::RightButton, {}, centreOf(button));
+        QTest::mouseRelease(handle(), Qt::RightButton, {}, centreOf(button));
+        QCOMPARE(actions, 0);
+        QCOMPARE(button->picture(), "rolldn.jpg");
+        QTest::mouseRelease(handle(), Qt::LeftButton, {}, centreOf(button));
+        QCOMPARE(actions, 1);
+        QCOMPARE(backend->log.size(), 1);
+    }
+
+    void clickSoundFollowsTheSoundSwitch() {
+        soundOn = false;
+        QTest::mousePress(handle(), Qt::LeftButton, {}, centreOf(button));
+        QCOMPARE(button->picture(), "rolldn.jpg");  // the picture changes all the same
+        QTest::mouseRelease(handle(), Qt::LeftButton, {}, centreOf(button));
+        QVERIFY(backend->log.isEmpty());
+        soundOn = true;
+        QTest::mousePress(handle(), Qt::LeftButton, {}, centreOf(button));
+        QTest::mouseRelease(handle(), Qt::LeftButton, {}, centreOf(button));
+        QCOMPARE(backend->log, QStringList{"start button.wav"});
+
+        // The roll button decides its own press sound.
+        int ownSound = 0;
+        button->setPressSound([&] { ++ownSound; });
+        QTest::mousePress(handle(), Qt::LeftButton, {}, centreOf(button));
+        QTest::mouseRelease(handle(), Qt::LeftButton, {}, centreOf(button));
+        QCOMPARE(ownSound, 1);
+        QCOMPARE(backend->log.size(), 1);
+    }
+
+    void releasedPictureCanChangeWhilePressed() {
+        button->setPictures("soundup.jpg", "sounddn.jpg");
+        QTest::mousePress(handle(), Qt::LeftButton, {}, centreOf(button));
+        button->setReleasedPicture("soundoffup.jpg");  // the sound button's new state
+        QCOMPARE(button->picture(), "sounddn.jpg");
+        QTest::mouseRelease(handle(), Qt::LeftButton, {}, centreOf(button));
+        QCOMPARE(button->picture(), "soundoffup.jpg");
+        QCOMPARE(button->pixmap().cacheKey(), pictures->get("soundoffup.jpg").cacheKey());
+    }
+
+    void takesNoFocusAndIsNamedForAssistiveTools() {
+        QCOMPARE(button->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(button->accessibleName(), QString("roll"));
+        button->setTip("Click to roll dice");
+        QCOMPARE(button->accessibleName(), QString("Click to roll dice"));
+        QCOMPARE(button->toolTip(), QString("Click to roll dice"));
+        QCOMPARE(button->size(), QSize(103, 25));
+    }
+};
+
+QTEST_MAIN(ImageButtonTest)
+#include "test_image_button.moc"

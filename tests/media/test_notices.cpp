@@ -1,0 +1,154 @@
+// The two self-closing windows the rules open: the timed notice and the
+// five-of-a-kind celebration.
+
+#include <QApplication>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include "TestMedia.h"
+#include "WindowedServices.h"
+#include "frmMessageBox.h"
+#include "frmPentaro.h"
+
+namespace {
+// The table window the notices centre on.
+class frmMain : public rp::Window {
+public:
+    static constexpr const char* Name = "frmMain";
+    explicit frmMain(rp::Windows& w) : Window(w, Name, rp::size::MainClient, Placement::AsIs) {}
+};
+}  // namespace
+
+class NoticesTest : public QObject {
+    Q_OBJECT
+
+    rp::GameState state;
+    QTemporaryDir dir;
+    std::unique_ptr<rp::Pictures> pictures;
+    rptest::RecordingBackend* backend = nullptr;
+    std::unique_ptr<rp::SoundPlayer> sound;
+    std::unique_ptr<rp::Windows> windows;
+    std::unique_ptr<rp::WindowedServices> services;
+
+private slots:
+    void initTestCase() {
+        QVERIFY(rptest::writeAllPictures(dir.filePath("images")));
+        pictures = std::make_unique<rp::Pictures>(dir.filePath("images"));
+    }
+
+    void init() {
+        state = {};
+        state.SoundOn = true;
+        auto rec = std::make_unique<rptest::RecordingBackend>();
+        backend = rec.get();
+        sound = std::make_unique<rp::SoundPlayer>(state.SoundOn, dir.filePath("sounds"), std::move(rec));
+        windows = std::make_unique<rp::Windows>(rp::Media{state, *pictures, *sound});
+        windows->setOnLastUnloaded([] {});
+        services = std::make_unique<rp::WindowedServices>(*windows, *sound);
+        windows->define<frmMain>();
+        frmMain* main = windows->load<frmMain>();
+        main->move(30, 20);
+        windows->show<frmMain>();
+    }
+
+    void cleanup() {
+        services.reset();
+        windows.reset();
+    }
+
+    // Each notice is a fresh window showing its text over the main window,
+    // modal, for its two seconds; the rules go on only once it is gone.
+    void aNoticeShowsItsTextAndReturnsWhenItHasClosed() {
+        for (const char* text : {"Wildcard denied:\r\nUpper section\r\nnumber not used", "second\r\nnotice"}) {
+            state.MessageText = text;
+            struct Seen {
+                bool ran = false, visible = false, modal = false, timing = false;
+                QString label;
+                QPoint centre;
+            } seen;
+            QTimer::singleShot(50, [&] {
+                auto* w = windows->find<rp::frmMessageBox>();
+                if (!w) return;
+                seen.ran = true;
+                seen.visible = w->isVisible();
+                seen.modal = QApplication::activeModalWidget() == w;
+                seen.timing = w->Timer1->isActive() && w->Timer1->interval() == 2000;
+                seen.label = w->lblMessage->text();
+                seen.centre = w->geometry().center();
+            });
+            services->showMessage();
+            QVERIFY(!windows->isLoaded<rp::frmMessageBox>());
+            QVERIFY(seen.ran);  // it was still open 50 ms in
+            QVERIFY(seen.visible);
+            QVERIFY(seen.modal);
+            QVERIFY(seen.timing);
+            QCOMPARE(seen.label, QString(text).replace("\r\n", "\n"));
+            QVERIFY((seen.centre - windows->find<frmMain>()->geometry().center()).manhattanLength() <= 2);
+        }
+    }
+
+    void theNoticeLooksAsLaidOut() {
+        state.MessageText = "Hello";
+        auto* w = windows->load<rp::frmMessageBox>();
+        QCOMPARE(w->size(), QSize(200, 67));
+        QCOMPARE(w->lblMessage->geometry(), QRect(12, 8, 173, 49));
+        QVERIFY(w->lblMessage->font().bold());
+        QCOMPARE(w->lblMessage->font().pointSizeF(), 11.25);
+        QCOMPARE(w->background(), "messagebox.jpg");
+        w->Timer1_Timer();
+        QVERIFY(!windows->isLoaded<rp::frmMessageBox>());
+    }
+
+    void theCelebrationFlashesAndClosesItself() {
+        services->openCelebration();
+        auto* w = windows->find<rp::frmPentaro>();
+        QVERIFY(w && w->isVisible());
+        QVERIFY(!w->isModal());
+        QCOMPARE(w->size(), QSize(201, 68));
+        QCOMPARE(w->background(), "pentaro1.jpg");
+        QCOMPARE(backend->log, QStringList{"start clap.wav"});
+        QVERIFY(w->Timer(1)->isActive());
+
+        const char* expected[] = {"", "pentaro2.jpg", "pentaro1.jpg", "pentaro2.jpg",
+                                  "pentaro1.jpg", "pentaro2.jpg", "pentaro1.jpg"};
+        for (int i = 1; i <= 6; ++i) {
+            w->Timer_Timer(i);
+            QCOMPARE(w->background(), expected[i]);
+            QVERIFY(!w->Timer(i)->isActive());
+            QVERIFY(w->Timer(i + 1)->isActive());
+            QCOMPARE(w->Timer(i + 1)->interval(), 300);
+            if (i == 3) {
+                // Another five of a kind mid-way: nothing restarts, no second clap.
+                services->openCelebration();
+                QCOMPARE(windows->find<rp::frmPentaro>(), w);
+                QCOMPARE(w->background(), "pentaro2.jpg");
+                QVERIFY(w->Timer(4)->isActive() && !w->Timer(1)->isActive());
+                QCOMPARE(backend->log.size(), 1);
+            }
+        }
+        w->Timer_Timer(7);
+        QVERIFY(!windows->isLoaded<rp::frmPentaro>());
+    }
+
+    // Left to its own timers it runs through and unloads; the next one
+    // starts from the first step again. Silent with the sound switch off.
+    void theCelebrationRunsOnItsTimersAndStartsAfreshNextTime() {
+        state.SoundOn = false;
+        services->openCelebration();
+        QVERIFY(windows->isLoaded<rp::frmPentaro>());
+        QTRY_VERIFY_WITH_TIMEOUT(!windows->isLoaded<rp::frmPentaro>(), 20000);
+        QVERIFY(backend->log.isEmpty());
+
+        state.SoundOn = true;
+        services->openCelebration();
+        auto* w = windows->find<rp::frmPentaro>();
+        QCOMPARE(w->background(), "pentaro1.jpg");
+        QVERIFY(w->Timer(1)->isActive());
+        QCOMPARE(backend->log, QStringList{"start clap.wav"});
+    }
+};
+
+QTEST_MAIN(NoticesTest)
+#include "test_notices.moc"

@@ -1,0 +1,93 @@
+// Pictures: decoded once and kept, and the start-up check that refuses to
+// start the game with a picture missing or broken.
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "Assets.h"
+#include "TestMedia.h"
+
+namespace {
+void truncate(const QString& path) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadWrite));
+    QVERIFY(f.resize(f.size() / 2));
+}
+}  // namespace
+
+class PicturesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aPictureIsReadOnceAndKept() {
+        QTemporaryDir dir;
+        QVERIFY(rptest::writeAllPictures(dir.path()));
+        rp::Pictures pictures(dir.path());
+        const QPixmap& first = pictures.get("die3.gif");
+        QVERIFY(!first.isNull());
+        QCOMPARE(first.size(), QSize(2, 2));
+        const qint64 key = first.cacheKey();
+        // Gone from disk, still shown: the animation reads no file.
+        QVERIFY(QFile::remove(dir.filePath("die3.gif")));
+        QCOMPARE(pictures.get("die3.gif").cacheKey(), key);
+        QVERIFY(pictures.get("nosuch.jpg").isNull());
+        QCOMPARE(pictures.path("bgnd.jpg"), dir.path() + "/bgnd.jpg");
+    }
+
+    void theCheckNamesEachMissingOrBrokenPicture() {
+        QTemporaryDir dir;
+        QVERIFY(rptest::writeAllPictures(dir.path()));
+        QCOMPARE(rp::checkPictures(dir.path()), QStringList{});
+
+        QVERIFY(QFile::remove(dir.filePath("paper.jpg")));
+        truncate(dir.filePath("pentaro2.jpg"));
+        truncate(dir.filePath("300chip.gif"));
+        QVERIFY(rptest::writeFile(dir.filePath("check.gif"), "GIF89a and then nothing"));
+        const QStringList bad = rp::checkPictures(dir.path());
+        QCOMPARE(bad.size(), 4);
+        QVERIFY(bad.filter("missing").filter(dir.filePath("paper.jpg")).size() == 1);
+        for (const char* name : {"pentaro2.jpg", "300chip.gif", "check.gif"})
+            QVERIFY2(bad.filter(dir.filePath(name)).size() == 1, name);
+    }
+
+    // The game itself, copied with a damaged images folder and started
+    // through a symbolic link from another folder that holds a complete one:
+    // it must look beside the real program, name both bad files and the
+    // folder, and end with status 1 before any window.
+    void theGameRefusesToStartWithoutItsPictures() {
+        QTemporaryDir dir;
+        const QString home = dir.filePath("game");
+        const QString images = home + "/images";
+        QVERIFY(QDir().mkpath(home));
+        QVERIFY(QFile::copy(RP_GAME_BINARY, home + "/realpentaro"));
+        QVERIFY(QFile::setPermissions(home + "/realpentaro", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QVERIFY(rptest::writeAllPictures(images));
+        QVERIFY(QFile::remove(images + "/rolldn.jpg"));
+        truncate(images + "/die5.gif");
+
+        const QString elsewhere = dir.filePath("elsewhere");
+        QVERIFY(rptest::writeAllPictures(elsewhere + "/images"));
+        QVERIFY(QFile::link(home + "/realpentaro", elsewhere + "/realpentaro"));
+
+        QProcess game;
+        game.setWorkingDirectory(elsewhere);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
+        game.setProcessEnvironment(env);
+        game.start(elsewhere + "/realpentaro", {});
+        QVERIFY(game.waitForFinished(60000));
+        const QString err = QString::fromLocal8Bit(game.readAllStandardError());
+        QCOMPARE(game.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(game.exitCode(), 1);
+        QVERIFY2(err.contains(images + "/rolldn.jpg"), qPrintable(err));
+        QVERIFY2(err.contains(images + "/die5.gif"), qPrintable(err));
+        QVERIFY2(err.contains("looked for in " + images), qPrintable(err));
+        QCOMPARE(err.count("picture:"), 2);
+    }
+};
+
+QTEST_MAIN(PicturesTest)
+#include "test_pictures.moc"

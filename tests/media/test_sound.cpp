@@ -1,0 +1,136 @@
+// The sound player: the switch, the newest sound cutting off the last, and
+// silence without fuss when a file or the audio device is missing.
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
+#include <QtTest>
+#include <cstdio>
+#include <unistd.h>
+
+#include "SoundPlayer.h"
+#include "TestMedia.h"
+
+namespace {
+
+// Collects what the code under test writes on standard error.
+class StderrCapture {
+public:
+    StderrCapture() {
+        file_.open();
+        std::fflush(stderr);
+        saved_ = dup(2);
+        dup2(file_.handle(), 2);
+    }
+    ~StderrCapture() { restore(); }
+    QStringList lines() {
+        restore();
+        file_.seek(0);
+        return QString::fromUtf8(file_.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    }
+
+private:
+    void restore() {
+        if (saved_ < 0) return;
+        std::fflush(stderr);
+        dup2(saved_, 2);
+        close(saved_);
+        saved_ = -1;
+    }
+    QTemporaryFile file_;
+    int saved_ = -1;
+};
+
+}  // namespace
+
+class SoundTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString sounds() { return dir.filePath("sounds"); }
+
+private slots:
+    void initTestCase() {
+        QDir().mkpath(sounds());
+        QVERIFY(rptest::writeFile(sounds() + "/pop.wav", rptest::toneWav(880, 200)));
+        QVERIFY(rptest::writeFile(sounds() + "/clap.wav", rptest::toneWav(440, 1500)));
+        QVERIFY(rptest::writeFile(sounds() + "/error.wav", "RIFF this is no wave at all"));
+    }
+
+    void playsOnlyWhileTheSwitchIsOn() {
+        bool soundOn = false;
+        auto rec = std::make_unique<rptest::RecordingBackend>();
+        auto* log = &rec->log;
+        rp::SoundPlayer player(soundOn, sounds(), std::move(rec));
+        player.play("pop.wav");
+        QVERIFY(log->isEmpty());
+        soundOn = true;
+        player.play("pop.wav");
+        QCOMPARE(*log, QStringList{"start pop.wav"});
+        // Switched off while a sound plays: later sounds are not heard and
+        // do not cut the playing one short either.
+        soundOn = false;
+        player.play("clap.wav");
+        QCOMPARE(*log, QStringList{"start pop.wav"});
+    }
+
+    void theNewestSoundCutsOffThePlayingOne() {
+        bool soundOn = true;
+        auto rec = std::make_unique<rptest::RecordingBackend>();
+        auto* log = &rec->log;
+        rp::SoundPlayer player(soundOn, sounds(), std::move(rec));
+        player.play("clap.wav");
+        player.play("pop.wav");
+        player.play("pop.wav");  // the same sound again starts over
+        QCOMPARE(*log, (QStringList{"start clap.wav", "stop clap.wav", "start pop.wav", "stop pop.wav",
+                                    "start pop.wav"}));
+    }
+
+    // A file that cannot be played is silent, ends the one before it like any
+    // newer sound, and is reported on one line however often it is asked for.
+    void anUnplayableFileIsSilentAndReportedOnce() {
+        bool soundOn = true;
+        auto rec = std::make_unique<rptest::RecordingBackend>();
+        rec->unplayable = {"missing.wav"};
+        auto* log = &rec->log;
+        rp::SoundPlayer player(soundOn, sounds(), std::move(rec));
+        StderrCapture err;
+        player.play("clap.wav");
+        player.play("missing.wav");
+        player.play("missing.wav");
+        const QStringList lines = err.lines();
+        QCOMPARE(*log, (QStringList{"start clap.wav", "stop clap.wav"}));
+        QCOMPARE(lines.size(), 1);
+        QVERIFY(lines[0].contains(sounds() + "/missing.wav"));
+    }
+
+    // The real backend with no audio server at all (the test environment
+    // points PulseAudio nowhere): every play comes straight back, nothing is
+    // heard, nothing breaks, and only the files that cannot be played are
+    // named, once each.
+    void realBackendWithoutAudioDeviceReturnsAndStaysQuiet() {
+        bool soundOn = true;
+        StderrCapture err;
+        {
+            rp::SoundPlayer player(soundOn, sounds());  // preloads the game's sounds found there
+            QTest::qWait(200);                          // let the decoding finish
+            for (int i = 0; i < 20; ++i) {
+                player.play("clap.wav");
+                player.play("pop.wav");
+                player.play("nothere.wav");
+                player.play("error.wav");
+            }
+            // The event loop still runs after all of it.
+            bool ticked = false;
+            QTimer::singleShot(10, [&] { ticked = true; });
+            QTRY_VERIFY_WITH_TIMEOUT(ticked, 10000);
+        }
+        const QStringList lines = err.lines().filter("Real Pentaro");
+        QCOMPARE(lines.size(), 2);
+        QVERIFY(lines.filter("nothere.wav").size() == 1);
+        QVERIFY(lines.filter("error.wav").size() == 1);
+    }
+};
+
+QTEST_MAIN(SoundTest)
+#include "test_sound.moc"
