@@ -109,15 +109,21 @@ TEST(Rolling, TumblingDiceIgnoreClicksAndSecondRolls) {
     Rig rig;
     rig.newGame(1, 2);
     rig.roll({1, 2, 3, 4, 5});
-    rig.script = {6, 6, 6, 6, 6};
+    rig.script = {6, 6, 6, 6, 1};
     rig.logic.RollButtonMouseUp();
     rig.logic.RollingDiceClick(2);  // still tumbling
     rig.logic.RollButtonMouseUp();  // a second release within the tumble
+    rig.logic.RollPauseTimer();     // a late landing after the pause: no entry yet
+    EXPECT_FALSE(rig.logic.ScoreBoxClick(1, 6));
+    EXPECT_FALSE(rig.logic.BonusBoxClick(1, 1));
+    EXPECT_FALSE(rig.state.BonusUsed(1, 1, 1));
     EXPECT_FALSE(rig.state.DieKept(2));
     EXPECT_EQ(rig.state.RollCount, 2);
     rig.landDice();
     EXPECT_TRUE(rig.script.empty());
     EXPECT_EQ(rig.state.Dice(2), 6);
+    ASSERT_TRUE(rig.logic.ScoreBoxClick(1, 6));
+    EXPECT_EQ(rig.state.Score(1, 6, 1), 24);
 }
 
 TEST(Rolling, FiveOfAKindCompletedByTheLastLandingCelebratesOnce) {
