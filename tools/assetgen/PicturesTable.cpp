@@ -167,7 +167,7 @@ QImage plate(int w, int h, const QString& text, bool pressed, Speaker icon = Spe
 
     // The word, shrunk only if it would not fit.
     double px = h >= 24 ? 12.5 : 10;
-    const double iconW = icon == Speaker::None ? 0 : 20;
+    const double iconW = icon == Speaker::None ? 0 : 22;
     QFont f = sansBold(px);
     while (QFontMetricsF(f).horizontalAdvance(text) + iconW > w - 12 && px > 7) f = sansBold(px -= 0.5);
     const double textW = QFontMetricsF(f).horizontalAdvance(text);

@@ -248,7 +248,11 @@ QImage endGame(bool newHigh)
         p.setPen(Qt::NoPen);
         for (int i = 0; i < 26; ++i) {
             p.setBrush(sparks[i % 3]);
-            QPointF c(rng.range(band.left(), band.right()), rng.range(4, body - 6));
+            // Sparks either side of the lettering, never across it.
+            const double side = band.width() / 2 - 100;
+            double x = rng.range(0, side);
+            x = i % 2 ? band.left() + x : band.right() - x;
+            QPointF c(x, rng.range(4, body - 6));
             p.drawPolygon(star(c, rng.range(2.5, 5), 1.3, 4, rng.range(0, 1)));
         }
         goldTitle(p, QRectF(band.left(), 0, band.width(), body * 0.56), "Game over", 32);

@@ -3,6 +3,7 @@
 #include "AssetNames.h"
 #include "Synth.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <stdexcept>
@@ -139,6 +140,11 @@ Buffer applause(Rng& rng)
                   level * rng.range(0.6, 1.0));
     }
     b.resize(std::size_t(samplesFor(len)));
+    // Soft saturation: many hands blend into one dense sound instead of a
+    // few loud cracks.
+    double peak = 0;
+    for (double s : b) peak = std::max(peak, std::fabs(s));
+    for (double& s : b) s = std::tanh(2.5 * s / peak);
     for (std::size_t i = 0; i < b.size(); ++i) {
         double t = double(i) / SampleRate;
         double env = std::min(1.0, t / 0.08);
@@ -191,23 +197,27 @@ Buffer bigFanfare(Rng& rng)
 void writeSounds(const QString& dir)
 {
     Rng rng(20240611);
-    std::map<std::string, Buffer> made;
-    made["button.wav"] = button(rng);
-    made["dice4.wav"] = dice(rng);
-    made["whoosh.wav"] = whoosh(rng);
-    made["pop.wav"] = pop(rng);
-    made["nolabel.wav"] = thunk(rng);
-    made["error.wav"] = buzz();
-    made["clap.wav"] = applause(rng);
-    made["splash.wav"] = chime(true);
-    made["quit.wav"] = chime(false);
-    made["endgame.wav"] = fanfare();
-    made["newhigh.wav"] = bigFanfare(rng);
+    // Each sound with its peak level: dense, steady sounds (the buzz, the
+    // fanfare) peak lower so that all of them seem about equally loud.
+    struct Made { Buffer mix; double peakDb; };
+    std::map<std::string, Made> made;
+    made["button.wav"] = {button(rng), -1.5};
+    made["dice4.wav"] = {dice(rng), -1.5};
+    made["whoosh.wav"] = {whoosh(rng), -2.0};
+    made["pop.wav"] = {pop(rng), -3.0};
+    made["nolabel.wav"] = {thunk(rng), -3.0};
+    made["error.wav"] = {buzz(), -5.5};
+    made["clap.wav"] = {applause(rng), -2.0};
+    made["splash.wav"] = {chime(true), -1.5};
+    made["quit.wav"] = {chime(false), -1.5};
+    made["endgame.wav"] = {fanfare(), -3.5};
+    made["newhigh.wav"] = {bigFanfare(rng), -2.5};
 
     for (std::string_view name : rp::assets::Sounds) {
         auto it = made.find(std::string(name));
         if (it == made.end()) throw std::runtime_error("no recipe for sound " + std::string(name));
-        writeWav(dir + "/" + QString::fromUtf8(name.data(), qsizetype(name.size())), finish(it->second));
+        writeWav(dir + "/" + QString::fromUtf8(name.data(), qsizetype(name.size())),
+                 finish(it->second.mix, it->second.peakDb));
     }
 }
 

@@ -88,15 +88,24 @@ std::vector<std::int16_t> finish(Buffer b, double peakDb, double fadeIn, double 
                                  double silence)
 {
     highPass(b, 25.0);
-    double mean = 0;
-    for (double s : b) mean += s;
-    if (!b.empty()) mean /= double(b.size());
-    for (double& s : b) s -= mean;
 
+    // Fade envelope: ramps at both ends.
     const std::size_t in = std::size_t(samplesFor(fadeIn));
     const std::size_t out = std::size_t(samplesFor(fadeOut));
-    for (std::size_t i = 0; i < in && i < b.size(); ++i) b[i] *= double(i) / double(in);
-    for (std::size_t i = 0; i < out && i < b.size(); ++i) b[b.size() - 1 - i] *= double(i) / double(out);
+    Buffer env(b.size(), 1.0);
+    for (std::size_t i = 0; i < in && i < b.size(); ++i) env[i] *= double(i) / double(in);
+    for (std::size_t i = 0; i < out && i < b.size(); ++i) env[b.size() - 1 - i] *= double(i) / double(out);
+
+    // Remove what is left of the offset in the shape of the envelope, so the
+    // ends stay at zero and the mean becomes exactly zero.
+    double sum = 0, envSum = 0;
+    for (std::size_t i = 0; i < b.size(); ++i) {
+        b[i] *= env[i];
+        sum += b[i];
+        envSum += env[i];
+    }
+    const double offset = envSum > 0 ? sum / envSum : 0.0;
+    for (std::size_t i = 0; i < b.size(); ++i) b[i] -= offset * env[i];
 
     double peak = 0;
     for (double s : b) peak = std::max(peak, std::fabs(s));

@@ -1,0 +1,216 @@
+// Every picture the game loads: present, of its real format, at the size of
+// the control that shows it, and looking the way the play relies on.
+
+#include "AssetFiles.h"
+#include "AssetNames.h"
+#include "Sizes.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+#include <map>
+#include <vector>
+#include <set>
+#include <string>
+
+using namespace rptest;
+namespace sz = rp::size;
+
+namespace {
+
+QSize sizeOf(const sz::Box& b) { return {b.widthPx(), b.heightPx()}; }
+
+// Pictures shown at exactly their own size.
+std::map<std::string, QSize> exactSizes()
+{
+    std::map<std::string, QSize> m;
+    for (const char* cmd : {"roll", "newgame", "scores", "help", "confirm", "cancel", "done"}) {
+        m[std::string(cmd) + "up.jpg"] = sizeOf(sz::ImageButton);
+        m[std::string(cmd) + "dn.jpg"] = sizeOf(sz::ImageButton);
+    }
+    for (const char* s : {"soundup.jpg", "soundoffup.jpg", "sounddn.jpg"}) m[s] = sizeOf(sz::ImageButton);
+    m["resetup.jpg"] = m["resetdn.jpg"] = sizeOf(sz::ResetButton);
+    for (int f = 1; f <= 6; ++f)
+        m["die" + std::to_string(f) + ".gif"] = m["seldie" + std::to_string(f) + ".gif"] = sizeOf(sz::Die);
+    m["bgnd.jpg"] = sizeOf(sz::MainClient);
+    m["nextplayer.jpg"] = sizeOf(sz::NextPlayer);
+    m["pentaro1.jpg"] = m["pentaro2.jpg"] = sizeOf(sz::Celebration);
+    m["messagebox.jpg"] = sizeOf(sz::MessageWindow);
+    m["messageboxlarge.jpg"] = sizeOf(sz::ConfirmWindow);
+    m["newgamebgnd.jpg"] = sizeOf(sz::NewGameWindow);
+    m["check.gif"] = sizeOf(sz::Check);
+    m["scoresbgnd.jpg"] = sizeOf(sz::ScoresWindow);
+    m["endgamebgnd.jpg"] = m["endgamewin.jpg"] = sizeOf(sz::EndGameWindow);
+    m["leftflash.jpg"] = m["rightflash.jpg"] = sizeOf(sz::EndGameFlashLeft.box());
+    m["scorescheckbgnd.jpg"] = sizeOf(sz::ScoresCheckWindow);
+    // One picture for both windows: the wider closing window's size.
+    m["splash.jpg"] = sizeOf(sz::ExitWindow);
+    return m;
+}
+
+// Pictures scaled to their control: drawn at a whole multiple of it.
+const std::map<std::string, sz::Box> scaledPictures = {
+    {"paper.jpg", sz::Paper}, {"100chip.gif", sz::Chip}, {"200chip.gif", sz::Chip}, {"300chip.gif", sz::Chip}};
+
+QImage load(std::string_view name)
+{
+    return QImage(imagePath(name)).convertToFormat(QImage::Format_ARGB32);
+}
+
+double meanLuma(const QImage& img)
+{
+    double sum = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) sum += qGray(img.pixel(x, y));
+    return sum / (img.width() * img.height());
+}
+
+}  // namespace
+
+TEST(Pictures, EveryListedPictureIsARealFileAtItsControlSize)
+{
+    const auto exact = exactSizes();
+    for (std::string_view name : rp::assets::Pictures) {
+        SCOPED_TRACE(std::string(name));
+        const QString path = imagePath(name);
+        const QByteArray head = readAll(path).left(6);
+        ASSERT_FALSE(head.isEmpty()) << "missing";
+        const bool gif = name.ends_with(".gif");
+        if (gif)
+            EXPECT_TRUE(head == "GIF89a" || head == "GIF87a");
+        else
+            EXPECT_TRUE(head.startsWith("\xFF\xD8\xFF"));
+        QImageReader reader(path);
+        EXPECT_EQ(reader.format(), gif ? QByteArray("gif") : QByteArray("jpeg"));
+        const QImage img = reader.read();
+        ASSERT_FALSE(img.isNull()) << reader.errorString().toStdString();
+        // The game reads its files as any user; giflib makes them private.
+        EXPECT_TRUE(QFileInfo(path).permissions() & QFileDevice::ReadOther);
+
+        const std::string key(name);
+        if (auto it = exact.find(key); it != exact.end()) {
+            EXPECT_EQ(img.size(), it->second);
+        } else {
+            auto sc = scaledPictures.find(key);
+            ASSERT_NE(sc, scaledPictures.end()) << "no size known for this picture";
+            const int k = img.width() / sc->second.widthPx();
+            EXPECT_GE(k, 1);
+            EXPECT_EQ(img.size(), QSize(sc->second.widthPx() * k, sc->second.heightPx() * k));
+        }
+    }
+}
+
+TEST(Pictures, GifNamesAreExactlyTheComputedOnesAndTheCheck)
+{
+    std::set<std::string> gifs;
+    for (const QString& f : QDir(outputDir() + "/images").entryList({"*.gif"}, QDir::Files))
+        gifs.insert(f.toStdString());
+    std::set<std::string> expected = {"check.gif", "100chip.gif", "200chip.gif", "300chip.gif"};
+    for (int f = 1; f <= 6; ++f) {
+        expected.insert("die" + std::to_string(f) + ".gif");
+        expected.insert("seldie" + std::to_string(f) + ".gif");
+    }
+    EXPECT_EQ(gifs, expected);
+}
+
+TEST(Pictures, DiceChipsAndCheckAreCutOutWithSolidBodies)
+{
+    for (std::string_view name : rp::assets::Pictures) {
+        if (!name.ends_with(".gif")) continue;
+        SCOPED_TRACE(std::string(name));
+        const QImage img = load(name);
+        EXPECT_EQ(qAlpha(img.pixel(0, 0)), 0) << "corner not transparent";
+        EXPECT_EQ(qAlpha(img.pixel(img.width() - 1, 0)), 0);
+    }
+    for (const char* name : {"die3.gif", "seldie3.gif", "200chip.gif"}) {
+        const QImage img = load(name);
+        EXPECT_EQ(qAlpha(img.pixel(img.width() / 2, img.height() / 2)), 255) << name;
+    }
+}
+
+TEST(Pictures, KeptDiceReadWarmAndDifferentFromRollingDice)
+{
+    for (int f = 1; f <= 6; ++f) {
+        const QImage rolling = load("die" + std::to_string(f) + ".gif");
+        const QImage kept = load("seldie" + std::to_string(f) + ".gif");
+        // A spot of bare face: between the top pips, clear of every pip.
+        const QRgb r = rolling.pixel(17, 5), k = kept.pixel(17, 5);
+        EXPECT_GT(qRed(k) - qBlue(k), qRed(r) - qBlue(r) + 60) << "face " << f;
+        // More pips, more dark pixels: the faces are told apart.
+        if (f > 1) {
+            const QImage fewer = load("die" + std::to_string(f - 1) + ".gif");
+            EXPECT_LT(meanLuma(rolling), meanLuma(fewer)) << "face " << f;
+        }
+    }
+}
+
+TEST(Pictures, PressedButtonsSinkAndDifferFromReleasedOnes)
+{
+    const std::pair<const char*, const char*> pairs[] = {
+        {"rollup.jpg", "rolldn.jpg"},       {"newgameup.jpg", "newgamedn.jpg"},
+        {"scoresup.jpg", "scoresdn.jpg"},   {"helpup.jpg", "helpdn.jpg"},
+        {"soundup.jpg", "sounddn.jpg"},     {"soundoffup.jpg", "sounddn.jpg"},
+        {"confirmup.jpg", "confirmdn.jpg"}, {"cancelup.jpg", "canceldn.jpg"},
+        {"doneup.jpg", "donedn.jpg"},       {"resetup.jpg", "resetdn.jpg"}};
+    for (auto [up, dn] : pairs) {
+        const QImage u = load(up), d = load(dn);
+        // The sunk plate is darker at its top, where the raised one is lit.
+        EXPECT_LT(meanLuma(d.copy(0, 0, d.width(), d.height() / 3)),
+                  meanLuma(u.copy(0, 0, u.width(), u.height() / 3)) - 10)
+            << up;
+    }
+    EXPECT_NE(readAll(imagePath("soundup.jpg")), readAll(imagePath("soundoffup.jpg")));
+    EXPECT_NE(readAll(imagePath("pentaro1.jpg")), readAll(imagePath("pentaro2.jpg")));
+    EXPECT_NE(readAll(imagePath("endgamebgnd.jpg")), readAll(imagePath("endgamewin.jpg")));
+}
+
+TEST(Pictures, DialogControlsFitTheirWindowsWithoutOverlapping)
+{
+    auto inside = [](const sz::Rect& r, const sz::Box& w) {
+        return r.left >= 0 && r.top >= 0 && r.left + r.width <= w.width && r.top + r.height <= w.height;
+    };
+    auto apart = [](const sz::Rect& a, const sz::Rect& b) {
+        return a.left + a.width <= b.left || b.left + b.width <= a.left || a.top + a.height <= b.top ||
+               b.top + b.height <= a.top;
+    };
+    auto row = [](sz::Rect r, int i, int step) { return r.top += i * step, r; };
+
+    // Four player rows, then the game types, then the done button.
+    std::vector<sz::Rect> newGame = {sz::NewGameTypeCheck1, sz::NewGameTypeCheck2, sz::NewGameDone};
+    for (int i = 0; i < 4; ++i) {
+        newGame.push_back(row(sz::NewGamePlayerCheck1, i, sz::NewGameRowStep));
+        newGame.push_back(row(sz::NewGameNameBox1, i, sz::NewGameRowStep));
+    }
+    std::vector<sz::Rect> scores = {sz::ScoresReset, sz::ScoresDone};
+    for (int i = 0; i < 6; ++i)
+        for (const sz::Rect& r : {sz::ScoresNameA1, sz::ScoresScoreA1, sz::ScoresNameB1, sz::ScoresScoreB1})
+            scores.push_back(row(r, i, sz::ScoresRowStep));
+    const std::vector<sz::Rect> confirm = {sz::ConfirmMessage, sz::ConfirmButton, sz::CancelButton};
+    const std::vector<sz::Rect> endGame = {sz::EndGameFlashLeft, sz::EndGameFlashRight, sz::EndGameDone};
+    const std::vector<sz::Rect> check = {sz::ScoresCheckPaper, sz::ScoresCheckDone};
+
+    const std::pair<const std::vector<sz::Rect>*, sz::Box> windows[] = {
+        {&newGame, sz::NewGameWindow}, {&scores, sz::ScoresWindow}, {&confirm, sz::ConfirmWindow},
+        {&endGame, sz::EndGameWindow}, {&check, sz::ScoresCheckWindow}};
+    for (auto [rects, box] : windows)
+        for (std::size_t i = 0; i < rects->size(); ++i) {
+            const sz::Rect& r = (*rects)[i];
+            EXPECT_TRUE(inside(r, box)) << "control " << i << " at " << r.left << "," << r.top;
+            // Whole pixels, so the picture's texts and the control line up.
+            for (int v : {r.left, r.top, r.width, r.height}) EXPECT_EQ(v % rp::TwipsPerPixel, 0);
+            for (std::size_t j = i + 1; j < rects->size(); ++j)
+                EXPECT_TRUE(apart(r, (*rects)[j])) << "controls " << i << " and " << j << " overlap";
+        }
+    // Buttons keep the one button size.
+    for (const sz::Rect& b : {sz::NewGameDone, sz::ScoresDone, sz::ConfirmButton, sz::CancelButton,
+                              sz::EndGameDone, sz::ScoresCheckDone}) {
+        EXPECT_EQ(b.width, sz::ImageButton.width);
+        EXPECT_EQ(b.height, sz::ImageButton.height);
+    }
+    EXPECT_EQ(sz::ScoresReset.box().width, sz::ResetButton.width);
+    EXPECT_GE(sz::EndGameBodyTop, sz::EndGameFlashLeft.top + sz::EndGameFlashLeft.height);
+}
