@@ -74,7 +74,7 @@ QImage celebration(bool second)
     p.drawPolygon(star(QPointF(w - 16, 13), 5, 2.2, 5, 0.5));
     p.drawPolygon(star(QPointF(16, h - 13), 5, 2.2, 5, 0.2));
 
-    QFont f = serifBold(38);
+    QFont f = serifBold(31);
     if (second)
         outlinedText(p, QRectF(0, 0, w, h), "PENTARO!", f, QColor(190, 16, 30), QColor(255, 250, 230), 4,
                      Qt::AlignCenter, {2, 2}, QColor(90, 40, 0, 140));
@@ -246,14 +246,14 @@ QImage endGame(bool newHigh)
         Rng rng(77);
         const QColor sparks[] = {QColor(255, 220, 90), QColor(255, 140, 120), QColor(160, 220, 255)};
         p.setPen(Qt::NoPen);
-        for (int i = 0; i < 26; ++i) {
+        for (int i = 0; i < 30; ++i) {
             p.setBrush(sparks[i % 3]);
             // Sparks either side of the lettering, never across it.
             const double side = band.width() / 2 - 100;
             double x = rng.range(0, side);
             x = i % 2 ? band.left() + x : band.right() - x;
             QPointF c(x, rng.range(4, body - 6));
-            p.drawPolygon(star(c, rng.range(2.5, 5), 1.3, 4, rng.range(0, 1)));
+            p.drawPolygon(star(c, rng.range(3.5, 6.5), 1.6, 4, rng.range(0, 1)));
         }
         goldTitle(p, QRectF(band.left(), 0, band.width(), body * 0.56), "Game over", 32);
         QFont f = serifBold(21);
