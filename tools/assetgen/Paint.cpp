@@ -140,14 +140,12 @@ void outlinedText(QPainter& p, const QRectF& r, const QString& text, const QFont
 {
     QPainterPath path;
     QFontMetricsF fm(font);
-    QRectF bounds = fm.boundingRect(text);
     double x = r.left(), y = r.top() + (r.height() - fm.height()) / 2 + fm.ascent();
     const double adv = fm.horizontalAdvance(text);
     if (align & Qt::AlignHCenter) x = r.left() + (r.width() - adv) / 2;
     if (align & Qt::AlignRight) x = r.right() - adv;
     if (align & Qt::AlignTop) y = r.top() + fm.ascent();
     if (align & Qt::AlignBottom) y = r.bottom() - fm.descent();
-    Q_UNUSED(bounds);
     path.addText(QPointF(x, y), font, text);
 
     p.save();
