@@ -13,10 +13,10 @@ and the mouse. Each player fills a score card; the highest total wins.
 
 STARTING A GAME
 ---------------
-Press "New Game". Tick how many players take part, type their names (up to
-ten letters each) and choose the game:
+Press "New Game". Tick how many players take part, type their names and
+choose the game:
 
-  * One column   - each player fills a single score column.
+  * One column    - each player fills a single score column.
   * Three columns - each player fills three columns, "Game 1" to "Game 3",
                     worth one, two and three times their score at the end.
 
