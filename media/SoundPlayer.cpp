@@ -1,6 +1,8 @@
 #include "SoundPlayer.h"
 
 #include <QFileInfo>
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
 #include <cstdio>
@@ -13,13 +15,18 @@ namespace {
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 }  // namespace
 
-SoundEffectBackend::SoundEffectBackend(QObject* parent) : QObject(parent) {}
+SoundEffectBackend::SoundEffectBackend(QObject* parent)
+    : QObject(parent), hasDevice_(!QMediaDevices::audioOutputs().isEmpty()) {
+    // Said once here rather than by every sound effect Qt would set up.
+    if (!hasDevice_) std::fprintf(stderr, "Real Pentaro: no audio device, the game stays silent\n");
+}
 
 SoundEffectBackend::~SoundEffectBackend() {
     for (QSoundEffect* e : std::as_const(effects_)) e->stop();
 }
 
 bool SoundEffectBackend::prepare(const QString& path) {
+    if (!hasDevice_) return QFileInfo(path).isFile();
     auto it = effects_.find(path);
     if (it == effects_.end()) {
         if (!QFileInfo(path).isFile()) return false;

@@ -38,6 +38,7 @@ public:
     void stop(const QString& path) override;
 
 private:
+    bool hasDevice_;
     QHash<QString, QSoundEffect*> effects_;
 };
 
