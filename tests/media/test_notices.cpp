@@ -89,18 +89,6 @@ private slots:
         }
     }
 
-    void theNoticeLooksAsLaidOut() {
-        state.MessageText = "Hello";
-        auto* w = windows->load<rp::frmMessageBox>();
-        QCOMPARE(w->size(), QSize(200, 67));
-        QCOMPARE(w->lblMessage->geometry(), QRect(12, 8, 173, 49));
-        QVERIFY(w->lblMessage->font().bold());
-        QCOMPARE(w->lblMessage->font().pointSizeF(), 11.25);
-        QCOMPARE(w->background(), "messagebox.jpg");
-        w->Timer1_Timer();
-        QVERIFY(!windows->isLoaded<rp::frmMessageBox>());
-    }
-
     void theCelebrationFlashesAndClosesItself() {
         services->openCelebration();
         auto* w = windows->find<rp::frmPentaro>();

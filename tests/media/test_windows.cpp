@@ -43,13 +43,6 @@ protected:
     void closeRequested() override { ++counters.closeRequests; }
 };
 
-// Stands in for the table window, the one notices centre on.
-class frmMain : public rp::Window {
-public:
-    static constexpr const char* Name = "frmMain";
-    explicit frmMain(rp::Windows& w) : Window(w, Name, rp::size::MainClient, Placement::AsIs) {}
-};
-
 // Shown modally; hides or unloads itself once frmProbe's timer has ticked
 // three more times, so its wait can only end if other windows' timers run.
 class frmModal : public rp::Window {
@@ -149,15 +142,6 @@ private slots:
         windows->unload<frmProbe>();  // unloading an unloaded window is harmless
     }
 
-    void hideKeepsTheWindowLoaded() {
-        frmProbe* w = windows->load<frmProbe>();
-        windows->show<frmProbe>();
-        windows->hide<frmProbe>();
-        QVERIFY(!w->isVisible());
-        QVERIFY(windows->isLoaded<frmProbe>());
-        QVERIFY(!lastUnloaded);
-    }
-
     // The caller of a modal show waits, other windows' timers tick meanwhile,
     // and the show returns once the window hides itself.
     void modalShowReturnsWhenTheWindowHidesItself() {
@@ -188,18 +172,6 @@ private slots:
         QVERIFY(!windows->isLoaded<frmModal>());
         QVERIFY(modal->wasModalWhileWaiting);
         QVERIFY(!lastUnloaded);  // frmProbe is still loaded
-    }
-
-    void modalWindowIsCentredOnTheMainWindow() {
-        windows->define<frmMain>();
-        frmMain* main = windows->load<frmMain>();
-        main->move(40, 30);
-        windows->show<frmMain>();
-        windows->load<frmProbe>()->ticker->start();
-        frmModal* modal = windows->load<frmModal>();
-        windows->showModal<frmModal>();
-        QVERIFY(qAbs(modal->geometry().center().x() - main->geometry().center().x()) <= 1);
-        QVERIFY(qAbs(modal->geometry().center().y() - main->geometry().center().y()) <= 1);
     }
 
     // A close request from the window manager never leaves a window
