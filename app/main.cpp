@@ -9,29 +9,13 @@
 #include "GameState.h"
 #include "IniSettingsStore.h"
 #include "Logic.h"
+#include "NullTable.h"
 #include "RandomDice.h"
 #include "SoundPlayer.h"
 #include "WindowedServices.h"
 #include "Windows.h"
 
 namespace {
-
-struct NoTable : rp::TableView {
-    void setBoxCaption(int, int, std::string_view) override {}
-    void setBonusCaption(int, int, std::string_view) override {}
-    void setCardEnabled(bool) override {}
-    void setChipTotal(int, std::string_view) override {}
-    void setChipPicture(int, std::string_view) override {}
-    void setRollingDiePicture(int, std::string_view) override {}
-    void setRollingDieEnabled(int, bool) override {}
-    void setKeptDiePicture(int, std::string_view) override {}
-    void setKeptDieEnabled(int, bool) override {}
-    void setPlayerName(std::string_view) override {}
-    void setRollCount(std::string_view) override {}
-    void setNextPlayerVisible(bool) override {}
-    void setTimer(rp::TableTimer, bool) override {}
-    void setDieAnimator(int, int, bool) override {}
-};
 
 struct NoBoard : rp::HighScoreBoard {
     void showEntry(char, int, std::string_view, std::string_view, bool) override {}
@@ -61,7 +45,7 @@ int main(int argc, char* argv[]) {
     if (!picturesReady(rp::imagesFolder(root))) return 1;
 
     rp::GameState state;
-    NoTable table;
+    rp::NullTable table;
     NoBoard board;
     rp::Pictures pictures(rp::imagesFolder(root));
     rp::SoundPlayer sound(state.SoundOn, rp::soundsFolder(root));

@@ -7,25 +7,12 @@
 #include <random>
 
 #include "Logic.h"
+#include "NullTable.h"
 #include "RandomPlay.h"
 
 namespace {
 
-struct Nothing : rp::TableView, rp::GameServices, rp::HighScoreBoard, rp::SettingsStore {
-    void setBoxCaption(int, int, std::string_view) override {}
-    void setBonusCaption(int, int, std::string_view) override {}
-    void setCardEnabled(bool) override {}
-    void setChipTotal(int, std::string_view) override {}
-    void setChipPicture(int, std::string_view) override {}
-    void setRollingDiePicture(int, std::string_view) override {}
-    void setRollingDieEnabled(int, bool) override {}
-    void setKeptDiePicture(int, std::string_view) override {}
-    void setKeptDieEnabled(int, bool) override {}
-    void setPlayerName(std::string_view) override {}
-    void setRollCount(std::string_view) override {}
-    void setNextPlayerVisible(bool) override {}
-    void setTimer(rp::TableTimer, bool) override {}
-    void setDieAnimator(int, int, bool) override {}
+struct Nothing : rp::NullTable, rp::GameServices, rp::HighScoreBoard, rp::SettingsStore {
     void play(std::string_view) override {}
     void showMessage() override {}
     void openCelebration() override {}
