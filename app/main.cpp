@@ -23,8 +23,9 @@ struct NoBoard : rp::HighScoreBoard {
 
 // Every picture must be there and decode before any window shows: a window
 // drawn with holes in it is worse than a clear word about what is missing.
-bool picturesReady(const QString& folder) {
-    const QStringList bad = rp::checkPictures(folder);
+bool picturesReady(rp::Pictures& pictures) {
+    const QStringList bad = pictures.loadAll();
+    const QString& folder = pictures.folder();
     if (bad.isEmpty()) return true;
     for (const QString& line : bad) std::fprintf(stderr, "Real Pentaro: %s\n", qPrintable(line));
     std::fprintf(stderr, "Real Pentaro: pictures are looked for in %s\n", qPrintable(folder));
@@ -42,12 +43,13 @@ bool picturesReady(const QString& folder) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QString root = rp::programFolder();
-    if (!picturesReady(rp::imagesFolder(root))) return 1;
+    // The check decodes every picture once, into the cache the windows use.
+    rp::Pictures pictures(rp::imagesFolder(root));
+    if (!picturesReady(pictures)) return 1;
 
     rp::GameState state;
     rp::NullTable table;
     NoBoard board;
-    rp::Pictures pictures(rp::imagesFolder(root));
     rp::SoundPlayer sound(state.SoundOn, rp::soundsFolder(root));
     rp::Windows windows({state, pictures, sound});
     rp::WindowedServices services(windows, sound);

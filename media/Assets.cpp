@@ -30,27 +30,32 @@ QString programFolder() { return QCoreApplication::applicationDirPath(); }
 QString imagesFolder(const QString& root) { return root + QStringLiteral("/images"); }
 QString soundsFolder(const QString& root) { return root + QStringLiteral("/sounds"); }
 
-QStringList checkPictures(const QString& folder) {
-    QStringList bad;
-    for (std::string_view name : assets::Pictures) {
-        const QString path = folder + u'/' + qs(name);
-        if (!QFileInfo(path).isFile()) {
-            bad << QStringLiteral("missing picture: %1").arg(path);
-            continue;
-        }
-        // Decode it fully: a truncated file often has a readable header.
-        QImageReader reader(path);
-        if (reader.read().isNull())
-            bad << QStringLiteral("cannot decode picture: %1 (%2)").arg(path, reader.errorString());
-        else if (!endsWell(path))
-            bad << QStringLiteral("cannot decode picture: %1 (the file is cut short)").arg(path);
-    }
-    return bad;
-}
+QStringList checkPictures(const QString& folder) { return Pictures(folder).loadAll(); }
 
 Pictures::Pictures(QString imagesFolder) : folder_(std::move(imagesFolder)) {}
 
 QString Pictures::path(std::string_view name) const { return folder_ + u'/' + qs(name); }
+
+QStringList Pictures::loadAll() {
+    QStringList bad;
+    for (std::string_view name : assets::Pictures) {
+        const QString p = path(name);
+        if (!QFileInfo(p).isFile()) {
+            bad << QStringLiteral("missing picture: %1").arg(p);
+            continue;
+        }
+        // Decode it fully: a truncated file often has a readable header.
+        QImageReader reader(p);
+        const QImage image = reader.read();
+        if (image.isNull())
+            bad << QStringLiteral("cannot decode picture: %1 (%2)").arg(p, reader.errorString());
+        else if (!endsWell(p))
+            bad << QStringLiteral("cannot decode picture: %1 (the file is cut short)").arg(p);
+        else
+            cache_.insert(p, QPixmap::fromImage(image));
+    }
+    return bad;
+}
 
 const QPixmap& Pictures::get(std::string_view name) {
     const QString p = path(name);

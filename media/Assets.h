@@ -27,6 +27,9 @@ public:
     explicit Pictures(QString imagesFolder);
 
     QString path(std::string_view name) const;
+    // Decodes every picture of the game into the cache; returns a line for
+    // each one that is missing or broken, empty when all is well.
+    QStringList loadAll();
     // A null pixmap when the file cannot be decoded; the start-up check has
     // made sure that does not happen to the game's own pictures.
     const QPixmap& get(std::string_view name);
