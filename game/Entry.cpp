@@ -10,8 +10,9 @@ namespace rp {
 
 bool mdlLogic::ScoreBoxClick(int column, int row) {
     // Slow timers could open the card before the last die has landed; the
-    // dice are not final yet, so the click is not taken.
-    if (DiceTumbling()) return false;
+    // dice are not final yet, so the click is not taken. Before the first
+    // game there is no card to enter at all.
+    if (DiceTumbling() || s_.CurrentPlayer < 1) return false;
     const int p = s_.CurrentPlayer;
     const bool open = s_.RollCount >= 1 && !(column > 1 && s_.GameType == 2) &&
                       !s_.Used(p, row, column) && row != row::SubTotal &&
@@ -49,7 +50,7 @@ bool mdlLogic::ScoreBoxClick(int column, int row) {
 }
 
 bool mdlLogic::BonusBoxClick(int column, int box) {
-    if (DiceTumbling()) return false;
+    if (DiceTumbling() || s_.CurrentPlayer < 1) return false;
     const int p = s_.CurrentPlayer;
     if (s_.BonusUsed(p, box, column) || (column > 1 && s_.GameType == 2)) {
         Play(file::NoLabelSound);

@@ -90,6 +90,11 @@ TEST(Rolling, BeforeAnyGameTheButtonDoesNothing) {
     rig.logic.RollButtonMouseUp();
     EXPECT_EQ(rig.services.sounds, std::vector<std::string>{"button.wav"});
     EXPECT_FALSE(rig.logic.DiceTumbling());
+    // No card exists yet: clicks on it are ignored rather than entered.
+    EXPECT_FALSE(rig.logic.ScoreBoxClick(1, 1));
+    EXPECT_FALSE(rig.logic.BonusBoxClick(1, 1));
+    rig.logic.RollingDiceClick(1);
+    EXPECT_FALSE(rig.state.DieKept(1));
 }
 
 TEST(Rolling, AllKeptRollsNothingButStillPauses) {
