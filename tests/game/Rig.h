@@ -126,7 +126,7 @@ struct Rig {
         state.NumPlayers = static_cast<Int16>(players);
         state.GameType = static_cast<Int16>(gameType);
         for (int p = 1; p <= MaxPlayers; ++p) {
-            state.PlayerName(p) = "P" + std::to_string(p);
+            state.PlayerName(p) = std::string("P").append(std::to_string(p));
             for (int c = 1; c <= Columns; ++c) state.ColumnDone(p, c) = p > players;
         }
         state.CurrentPlayer = 1;

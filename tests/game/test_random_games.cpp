@@ -93,7 +93,8 @@ TEST(RandomGames, EveryGameEndsConsistent) {
             const int type = 1 + static_cast<int>(rng() % 2);
             rig.newGame(players, type, rng() % 2 == 0);
             for (int p = 1; p <= players; ++p)
-                rig.state.PlayerName(p) = "g" + std::to_string(games) + "p" + std::to_string(p);
+                rig.state.PlayerName(p) =
+                    std::string("g").append(std::to_string(games)).append("p").append(std::to_string(p));
             rig.logic.ClearHighScoreHighlights();
             RandomPlayer player(rig.logic, rig.state, rig.script, rng, /*wild=*/true);
             ASSERT_NO_THROW(player.playGame()) << "game " << games;
