@@ -9,12 +9,15 @@
 #include <QImage>
 #include <QSet>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QtEndian>
 #include <cmath>
+#include <memory>
 #include <string_view>
 
 #include "AssetNames.h"
 #include "SoundPlayer.h"
+#include "Windows.h"
 
 namespace rptest {
 
@@ -90,6 +93,31 @@ struct RecordingBackend : rp::SoundBackend {
     bool prepare(const QString& path) override { return !unplayable.contains(QFileInfo(path).fileName()); }
     void start(const QString& path) override { log << "start " + QFileInfo(path).fileName(); }
     void stop(const QString& path) override { log << "stop " + QFileInfo(path).fileName(); }
+};
+
+// Windows over a folder of test pictures, their sounds recorded, not played.
+struct WindowRig {
+    rp::GameState state;
+    QTemporaryDir dir;
+    std::unique_ptr<rp::Pictures> pictures;
+    RecordingBackend* backend = nullptr;
+    std::unique_ptr<rp::SoundPlayer> sound;
+    std::unique_ptr<rp::Windows> windows;
+
+    bool writePictures() {
+        if (!writeAllPictures(dir.filePath("images"))) return false;
+        pictures = std::make_unique<rp::Pictures>(dir.filePath("images"));
+        return true;
+    }
+
+    // A new sound player and window registry over the same pictures.
+    void renew() {
+        windows.reset();
+        auto rec = std::make_unique<RecordingBackend>();
+        backend = rec.get();
+        sound = std::make_unique<rp::SoundPlayer>(state.SoundOn, dir.filePath("sounds"), std::move(rec));
+        windows = std::make_unique<rp::Windows>(rp::Media{state, *pictures, *sound});
+    }
 };
 
 }  // namespace rptest

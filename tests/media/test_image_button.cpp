@@ -2,7 +2,6 @@
 // and action on the release, whatever the mouse button and wherever the
 // pointer is when it comes up.
 
-#include <QTemporaryDir>
 #include <QWidget>
 #include <QtTest>
 
@@ -13,11 +12,8 @@
 class ImageButtonTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir;
-    std::unique_ptr<rp::Pictures> pictures;
-    bool soundOn = true;
-    rptest::RecordingBackend* backend = nullptr;
-    std::unique_ptr<rp::SoundPlayer> sound;
+    rptest::WindowRig rig;
+    bool& soundOn = rig.state.SoundOn;
     std::unique_ptr<QWidget> window;
     rp::ImageButton* button = nullptr;
     QWidget* elsewhere = nullptr;
@@ -29,20 +25,15 @@ class ImageButtonTest : public QObject {
     QPoint centreOf(QWidget* w) { return w->geometry().center(); }
 
 private slots:
-    void initTestCase() {
-        QVERIFY(rptest::writeAllPictures(dir.filePath("images")));
-        pictures = std::make_unique<rp::Pictures>(dir.filePath("images"));
-    }
+    void initTestCase() { QVERIFY(rig.writePictures()); }
 
     void init() {
         soundOn = true;
         actions = 0;
-        auto rec = std::make_unique<rptest::RecordingBackend>();
-        backend = rec.get();
-        sound = std::make_unique<rp::SoundPlayer>(soundOn, dir.filePath("sounds"), std::move(rec));
+        rig.renew();
         window = std::make_unique<QWidget>();
         window->resize(300, 200);
-        button = new rp::ImageButton(*pictures, *sound, "roll", window.get());
+        button = new rp::ImageButton(*rig.pictures, *rig.sound, "roll", window.get());
         button->move(rp::px(300), rp::px(300));
         button->setPictures("rollup.jpg", "rolldn.jpg");
         button->setAction([this] { ++actions; });
@@ -76,7 +67,7 @@ private slots:
         QFETCH(Qt::MouseButton, mouseButton);
         QTest::mousePress(handle(), mouseButton, {}, centreOf(button));
         QCOMPARE(button->picture(), "rolldn.jpg");
-        QCOMPARE(backend->log, QStringList{"start button.wav"});
+        QCOMPARE(rig.backend->log, QStringList{"start button.wav"});
         QTest::mouseRelease(handle(), mouseButton, {}, centreOf(button));
         QCOMPARE(actions, 1);
         QCOMPARE(button->picture(), "rollup.jpg");
@@ -92,7 +83,7 @@ private slots:
         QCOMPARE(button->picture(), "rolldn.jpg");
         QTest::mouseRelease(handle(), Qt::LeftButton, {}, centreOf(button));
         QCOMPARE(actions, 1);
-        QCOMPARE(backend->log.size(), 1);
+        QCOMPARE(rig.backend->log.size(), 1);
     }
 
     void clickSoundFollowsTheSoundSwitch() {
@@ -100,11 +91,11 @@ private slots:
         QTest::mousePress(handle(), Qt::LeftButton, {}, centreOf(button));
         QCOMPARE(button->picture(), "rolldn.jpg");  // the picture changes all the same
         QTest::mouseRelease(handle(), Qt::LeftButton, {}, centreOf(button));
-        QVERIFY(backend->log.isEmpty());
+        QVERIFY(rig.backend->log.isEmpty());
         soundOn = true;
         QTest::mousePress(handle(), Qt::LeftButton, {}, centreOf(button));
         QTest::mouseRelease(handle(), Qt::LeftButton, {}, centreOf(button));
-        QCOMPARE(backend->log, QStringList{"start button.wav"});
+        QCOMPARE(rig.backend->log, QStringList{"start button.wav"});
 
         // The roll button decides its own press sound.
         int ownSound = 0;
@@ -112,7 +103,7 @@ private slots:
         QTest::mousePress(handle(), Qt::LeftButton, {}, centreOf(button));
         QTest::mouseRelease(handle(), Qt::LeftButton, {}, centreOf(button));
         QCOMPARE(ownSound, 1);
-        QCOMPARE(backend->log.size(), 1);
+        QCOMPARE(rig.backend->log.size(), 1);
     }
 
     void releasedPictureCanChangeWhilePressed() {
@@ -122,7 +113,7 @@ private slots:
         QCOMPARE(button->picture(), "sounddn.jpg");
         QTest::mouseRelease(handle(), Qt::LeftButton, {}, centreOf(button));
         QCOMPARE(button->picture(), "soundoffup.jpg");
-        QCOMPARE(button->pixmap().cacheKey(), pictures->get("soundoffup.jpg").cacheKey());
+        QCOMPARE(button->pixmap().cacheKey(), rig.pictures->get("soundoffup.jpg").cacheKey());
     }
 
     void takesNoFocusAndIsNamedForAssistiveTools() {

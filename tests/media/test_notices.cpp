@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -24,29 +23,20 @@ public:
 class NoticesTest : public QObject {
     Q_OBJECT
 
-    rp::GameState state;
-    QTemporaryDir dir;
-    std::unique_ptr<rp::Pictures> pictures;
-    rptest::RecordingBackend* backend = nullptr;
-    std::unique_ptr<rp::SoundPlayer> sound;
-    std::unique_ptr<rp::Windows> windows;
+    rptest::WindowRig rig;
+    rp::GameState& state = rig.state;
+    std::unique_ptr<rp::Windows>& windows = rig.windows;
     std::unique_ptr<rp::WindowedServices> services;
 
 private slots:
-    void initTestCase() {
-        QVERIFY(rptest::writeAllPictures(dir.filePath("images")));
-        pictures = std::make_unique<rp::Pictures>(dir.filePath("images"));
-    }
+    void initTestCase() { QVERIFY(rig.writePictures()); }
 
     void init() {
         state = {};
         state.SoundOn = true;
-        auto rec = std::make_unique<rptest::RecordingBackend>();
-        backend = rec.get();
-        sound = std::make_unique<rp::SoundPlayer>(state.SoundOn, dir.filePath("sounds"), std::move(rec));
-        windows = std::make_unique<rp::Windows>(rp::Media{state, *pictures, *sound});
+        rig.renew();
         windows->setOnLastUnloaded([] {});
-        services = std::make_unique<rp::WindowedServices>(*windows, *sound);
+        services = std::make_unique<rp::WindowedServices>(*windows, *rig.sound);
         windows->define<frmMain>();
         frmMain* main = windows->load<frmMain>();
         main->move(30, 20);
@@ -96,7 +86,7 @@ private slots:
         QVERIFY(!w->isModal());
         QCOMPARE(w->size(), QSize(201, 68));
         QCOMPARE(w->background(), "pentaro1.jpg");
-        QCOMPARE(backend->log, QStringList{"start clap.wav"});
+        QCOMPARE(rig.backend->log, QStringList{"start clap.wav"});
         QVERIFY(w->Timer(1)->isActive());
 
         const char* expected[] = {"", "pentaro2.jpg", "pentaro1.jpg", "pentaro2.jpg",
@@ -113,7 +103,7 @@ private slots:
                 QCOMPARE(windows->find<rp::frmPentaro>(), w);
                 QCOMPARE(w->background(), "pentaro2.jpg");
                 QVERIFY(w->Timer(4)->isActive() && !w->Timer(1)->isActive());
-                QCOMPARE(backend->log.size(), 1);
+                QCOMPARE(rig.backend->log.size(), 1);
             }
         }
         w->Timer_Timer(7);
@@ -127,14 +117,14 @@ private slots:
         services->openCelebration();
         QVERIFY(windows->isLoaded<rp::frmPentaro>());
         QTRY_VERIFY_WITH_TIMEOUT(!windows->isLoaded<rp::frmPentaro>(), 20000);
-        QVERIFY(backend->log.isEmpty());
+        QVERIFY(rig.backend->log.isEmpty());
 
         state.SoundOn = true;
         services->openCelebration();
         auto* w = windows->find<rp::frmPentaro>();
         QCOMPARE(w->background(), "pentaro1.jpg");
         QVERIFY(w->Timer(1)->isActive());
-        QCOMPARE(backend->log, QStringList{"start clap.wav"});
+        QCOMPARE(rig.backend->log, QStringList{"start clap.wav"});
     }
 };
 

@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QPointer>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -81,27 +80,17 @@ private:
 class WindowServicesTest : public QObject {
     Q_OBJECT
 
-    rp::GameState state;
-    QTemporaryDir dir;
-    std::unique_ptr<rp::Pictures> pictures;
-    rptest::RecordingBackend* backend = nullptr;
-    std::unique_ptr<rp::SoundPlayer> sound;
-    std::unique_ptr<rp::Windows> windows;
+    rptest::WindowRig rig;
+    std::unique_ptr<rp::Windows>& windows = rig.windows;
     bool lastUnloaded = false;
 
 private slots:
-    void initTestCase() {
-        QVERIFY(rptest::writeAllPictures(dir.filePath("images")));
-        pictures = std::make_unique<rp::Pictures>(dir.filePath("images"));
-    }
+    void initTestCase() { QVERIFY(rig.writePictures()); }
 
     void init() {
         counters = {};
         lastUnloaded = false;
-        auto rec = std::make_unique<rptest::RecordingBackend>();
-        backend = rec.get();
-        sound = std::make_unique<rp::SoundPlayer>(state.SoundOn, dir.filePath("sounds"), std::move(rec));
-        windows = std::make_unique<rp::Windows>(rp::Media{state, *pictures, *sound});
+        rig.renew();
         windows->setOnLastUnloaded([this] { lastUnloaded = true; });
         windows->define<frmProbe>();
         windows->define<frmOwnExit>();
@@ -194,7 +183,7 @@ private slots:
 
     // Last: the default end of the program leaves the application loop.
     void lastUnloadEndsTheProgramWithStatusZero() {
-        windows = std::make_unique<rp::Windows>(rp::Media{state, *pictures, *sound});
+        rig.renew();
         windows->define<frmProbe>();
         windows->define<frmOwnExit>();
         frmProbe* probe = windows->load<frmProbe>();
