@@ -1,9 +1,7 @@
 // The three five-of-a-kind boxes of a column: 50, then 100 and a chip twice.
 
-#include <string>
 
 #include "Logic.h"
-#include "Texts.h"
 
 namespace rp {
 
@@ -25,10 +23,8 @@ Int16 mdlLogic::ScoreFirstBonusBox(int player, int column) {
 bool mdlLogic::TakeBonusWithChip(int player, int box, int column) {
     if (!s_.PentaroShowing) return false;
     s_.PentaroShowing = false;
-    s_.ChipCount(player, column) = to16(s_.ChipCount(player, column) + 1);
-    table_.setChipTotal(column, std::to_string(s_.ChipCount(player, column)));
     // Box 3 follows box 2, which has already put the chip picture up.
-    if (box == 2) table_.setChipPicture(column, file::Chip[column]);
+    AwardChip(player, column, /*showPicture=*/box == 2);
     s_.BonusScore(player, box, column) = 100;
     s_.BonusUsed(player, box, column) = true;
     return true;

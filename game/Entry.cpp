@@ -8,6 +8,13 @@
 
 namespace rp {
 
+void mdlLogic::ShowEarlyLowerTotal(int player, int column) {
+    const Int16 total = CompleteLowerTotal(player, column);
+    if (total < 0) return;
+    table_.setBoxCaption(column, row::LowerTotal, std::to_string(total));
+    table_.setBoxCaption(column, row::LowerTotal2, std::to_string(total));
+}
+
 bool mdlLogic::ScoreBoxClick(int column, int row) {
     // Slow timers could open the card before the last die has landed; the
     // dice are not final yet, so the click is not taken. Before the first
@@ -37,13 +44,7 @@ bool mdlLogic::ScoreBoxClick(int column, int row) {
 
     table_.setBoxCaption(column, row, std::to_string(value));
     Play(file::PopSound);
-    if (row >= row::ThreeOfAKind) {
-        const Int16 total = CompleteLowerTotal(p, column);
-        if (total >= 0) {
-            table_.setBoxCaption(column, row::LowerTotal, std::to_string(total));
-            table_.setBoxCaption(column, row::LowerTotal2, std::to_string(total));
-        }
-    }
+    if (row >= row::ThreeOfAKind) ShowEarlyLowerTotal(p, column);
     EndTurn();
     table_.setCardEnabled(false);
     return true;
@@ -60,20 +61,10 @@ bool mdlLogic::BonusBoxClick(int column, int box) {
     Play(file::PopSound);
 
     if (box == 1) {
-        if (!s_.PentaroShowing) {
-            for (int j = 1; j <= BonusBoxes; ++j) {
-                s_.BonusScore(p, j, column) = 0;
-                s_.BonusUsed(p, j, column) = true;
-            }
-            table_.setBonusCaption(column, 1, "0");
-            const Int16 total = CompleteLowerTotal(p, column);
-            if (total >= 0) {
-                table_.setBoxCaption(column, row::LowerTotal, std::to_string(total));
-                table_.setBoxCaption(column, row::LowerTotal2, std::to_string(total));
-            }
-        } else {
-            table_.setBonusCaption(column, 1, std::to_string(ScoreFirstBonusBox(p, column)));
-        }
+        // Without a five of a kind the click gives the box up, closing the row.
+        const bool givingUp = !s_.PentaroShowing;
+        table_.setBonusCaption(column, 1, std::to_string(ScoreFirstBonusBox(p, column)));
+        if (givingUp) ShowEarlyLowerTotal(p, column);
     } else {
         // Boxes 2 and 3 are taken in order, and only with a five of a kind.
         const bool ready = s_.PentaroShowing && s_.BonusUsed(p, 1, column) &&

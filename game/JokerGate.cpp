@@ -54,10 +54,10 @@ void mdlLogic::Refuse(std::string_view message) {
     services_.showMessage();
 }
 
-void mdlLogic::AwardChip(int player, int column) {
+void mdlLogic::AwardChip(int player, int column, bool showPicture) {
     s_.ChipCount(player, column) = to16(s_.ChipCount(player, column) + 1);
     table_.setChipTotal(column, std::to_string(s_.ChipCount(player, column)));
-    table_.setChipPicture(column, file::Chip[column]);
+    if (showPicture) table_.setChipPicture(column, file::Chip[column]);
 }
 
 }  // namespace rp

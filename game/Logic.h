@@ -83,10 +83,11 @@ private:
 
     Gate JokerGate(Section section, int player, int column);
     void Refuse(std::string_view message);
-    void AwardChip(int player, int column);
+    void AwardChip(int player, int column, bool showPicture = true);
     Int16 ScoreLowerBox(int player, int column, int row, Int16 patternValue, Int16 jokerValue);
     bool FiftyBoxClosed(int player, int column) const;
     bool TakeBonusWithChip(int player, int box, int column);
+    void ShowEarlyLowerTotal(int player, int column);
 
     void ShowColumn(int player, int column);
     void ShowBox(int player, int row, int column);
