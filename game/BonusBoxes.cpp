@@ -1,6 +1,5 @@
 // The three five-of-a-kind boxes of a column: 50, then 100 and a chip twice.
 
-
 #include "Logic.h"
 
 namespace rp {
