@@ -92,6 +92,9 @@ struct GameState {
 
     // Which element of each die's animator chain is running (0 at rest).
     Array1<Int16, DiceCount> DieAnimator;
+    // The next-player or end-of-game pause is running: the turn that was
+    // just entered is over, the next one has not begun.
+    bool TurnPassing = false;
 
     Int16& DieFrame(int die) {
         switch (die) {

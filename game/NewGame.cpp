@@ -6,6 +6,16 @@
 namespace rp {
 
 void mdlLogic::StartNewGame() {
+    // A game abandoned mid-roll or mid-pause must not land its dice, pass its
+    // turn or open its results in the new one.
+    for (int i = 1; i <= DiceCount; ++i) {
+        if (s_.DieAnimator(i) != 0) table_.setDieAnimator(i, s_.DieAnimator(i), false);
+        s_.DieAnimator(i) = 0;
+        s_.DieFrame(i) = 0;
+    }
+    for (TableTimer t : {TableTimer::RollPause, TableTimer::Next, TableTimer::EndGame})
+        table_.setTimer(t, false);
+    table_.setNextPlayerVisible(false);
     s_.RollCount = 0;
     table_.setRollCount("0");
     s_.ActiveColumn = 0;
@@ -13,6 +23,7 @@ void mdlLogic::StartNewGame() {
     s_.Winner = 0;
     // A five of a kind of an abandoned game must not serve the new one.
     s_.PentaroShowing = false;
+    s_.TurnPassing = false;
     ClearScoreCard();
 
     for (int i = 1; i <= DiceCount; ++i) {

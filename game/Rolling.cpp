@@ -20,11 +20,12 @@ bool mdlLogic::DiceTumbling() const {
 
 void mdlLogic::RollButtonMouseDown() {
     // While a roll is possible the press is silent: the dice sound follows.
-    if (s_.RollCount == 3) Play(file::ButtonSound);
+    if (s_.RollCount == 3 || s_.TurnPassing) Play(file::ButtonSound);
 }
 
 void mdlLogic::RollButtonMouseUp() {
-    if (s_.RollCount == 3) return;
+    // Between two turns a roll would reopen the card under the wrong name.
+    if (s_.RollCount == 3 || s_.TurnPassing) return;
     // A second roll while the dice still tumble would draw them twice.
     if (DiceTumbling()) return;
     table_.setCardEnabled(false);
@@ -77,6 +78,9 @@ void mdlLogic::DieAnimatorTimer(int die, int element) {
 }
 
 void mdlLogic::CheckForPentaro() {
+    // A die still in the air shows its old value: five equal faces only
+    // count once the whole roll has landed.
+    if (DiceTumbling()) return;
     const int first = s_.Dice(1);
     if (first == 0) return;
     for (int i = 2; i <= DiceCount; ++i)
@@ -92,7 +96,8 @@ void mdlLogic::RollPauseTimer() {
 
 void mdlLogic::RollingDiceClick(int die) {
     // An unrolled die (face 0) or one still tumbling cannot be kept yet.
-    if (s_.DieKept(die) || s_.DieAnimator(die) != 0 || s_.Dice(die) == 0) return;
+    if (s_.DieKept(die) || s_.DieAnimator(die) != 0 || s_.Dice(die) == 0 || s_.TurnPassing)
+        return;
     Play(file::WhooshSound);
     table_.setRollingDiePicture(die, "");
     table_.setRollingDieEnabled(die, false);
@@ -102,7 +107,7 @@ void mdlLogic::RollingDiceClick(int die) {
 }
 
 void mdlLogic::KeepDiceClick(int die) {
-    if (!s_.DieKept(die)) return;
+    if (!s_.DieKept(die) || s_.TurnPassing) return;
     Play(file::WhooshSound);
     table_.setKeptDiePicture(die, "");
     table_.setKeptDieEnabled(die, false);

@@ -19,6 +19,7 @@ void mdlLogic::EndTurn() {
                 n = n % s_.NumPlayers + 1;
                 if (!CheckColumnComplete(n)) {
                     s_.CurrentPlayer = to16(n);
+                    s_.TurnPassing = true;
                     table_.setNextPlayerVisible(true);
                     table_.setTimer(TableTimer::Next, true);
                     return;
@@ -41,11 +42,13 @@ void mdlLogic::EndTurn() {
             break;
         }
     }
+    s_.TurnPassing = true;
     table_.setNextPlayerVisible(true);
     table_.setTimer(TableTimer::Next, true);
 }
 
 void mdlLogic::NextPlayerTimer() {
+    s_.TurnPassing = false;
     table_.setNextPlayerVisible(false);
     ResetDiceForTurn();
     table_.setPlayerName(s_.PlayerName(s_.CurrentPlayer));
@@ -134,6 +137,7 @@ void mdlLogic::FinishGame() {
     s_.Winner = 1;
     for (int p = 2; p <= s_.NumPlayers; ++p)
         if (s_.GrandTotal(p) > s_.GrandTotal(s_.Winner)) s_.Winner = to16(p);
+    s_.TurnPassing = true;
     table_.setTimer(TableTimer::EndGame, true);
 }
 
