@@ -1,19 +1,20 @@
-// Real Pentaro. Until the table window exists this opens a placeholder that
-// loads the settings, so a start already proves the store works.
+// Real Pentaro. For now the table opens at once on a one-player,
+// one-column game for "Player 1", so the table can be played.
 
 #include <QApplication>
-#include <QLabel>
 #include <QMessageBox>
 #include <cstdio>
 
 #include "GameState.h"
 #include "IniSettingsStore.h"
 #include "Logic.h"
-#include "NullTable.h"
 #include "RandomDice.h"
 #include "SoundPlayer.h"
+#include "TableForwarder.h"
+#include "TableLabel.h"
 #include "WindowedServices.h"
 #include "Windows.h"
+#include "frmMain.h"
 
 namespace {
 
@@ -46,24 +47,28 @@ int main(int argc, char* argv[]) {
     // The check decodes every picture once, into the cache the windows use.
     rp::Pictures pictures(rp::imagesFolder(root));
     if (!picturesReady(pictures)) return 1;
+    rp::installAccessibleControls();
 
     rp::GameState state;
-    rp::NullTable table;
     NoBoard board;
     rp::SoundPlayer sound(state.SoundOn, rp::soundsFolder(root));
     rp::Windows windows({state, pictures, sound});
     rp::WindowedServices services(windows, sound);
+    rp::TableForwarder table(windows);
     rp::IniSettingsStore store;
     rp::mdlLogic logic(state, table, services, board, store, rp::randomDice());
+    windows.define(rp::frmMain::Name, [&logic](rp::Windows& ws) { return new rp::frmMain(ws, logic); });
     logic.LoadSettings();
 
-    QLabel label(QString("Real Pentaro\n\nThe table is still being built.\nSettings: %1")
-                     .arg(store.path()));
-    label.setAlignment(Qt::AlignCenter);
-    label.setWindowTitle("Real Pentaro");
-    label.resize(531, 503);
-    label.show();
-    // The placeholder is no window of the registry: closing it must end the run.
-    QApplication::setQuitOnLastWindowClosed(true);
+    windows.load<rp::frmMain>();
+    state.NumPlayers = 1;
+    state.GameType = 2;
+    state.PlayerName(1) = "Player 1";
+    for (int p = 2; p <= rp::MaxPlayers; ++p)
+        for (int c = 1; c <= rp::Columns; ++c) state.ColumnDone(p, c) = true;
+    state.CurrentPlayer = 1;
+    logic.StartNewGame();
+    state.GameInProgress = true;
+    windows.show<rp::frmMain>();
     return QApplication::exec();
 }

@@ -25,9 +25,11 @@ void ImageButton::setReleasedPicture(std::string_view released) {
     if (!isDown()) showPicture(released_);
 }
 
-void ImageButton::setTip(const QString& tip) {
-    setToolTip(tip);
-    setAccessibleName(tip.isEmpty() ? commandWord_ : tip);
+void ImageButton::setTip(const QString& tip) { setToolTip(tip); }
+
+void ImageButton::setCommandWord(const QString& word) {
+    commandWord_ = word;
+    setAccessibleName(word);
 }
 
 void ImageButton::showPicture(const std::string& name) {

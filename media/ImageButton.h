@@ -17,7 +17,7 @@ namespace rp {
 class ImageButton : public QLabel {
     Q_OBJECT
 public:
-    // commandWord names the button for assistive tools when it has no tooltip.
+    // commandWord names the button for assistive tools; the tooltip describes it.
     ImageButton(Pictures& pictures, SoundSink& sound, QString commandWord, QWidget* parent);
 
     // Sets both pictures and shows the released one.
@@ -28,6 +28,8 @@ public:
     // Replaces the usual click on the press; the roll button decides itself.
     void setPressSound(std::function<void()> pressSound) { pressSound_ = std::move(pressSound); }
     void setTip(const QString& tip);
+    // A button whose meaning changes (sound on / off) is renamed with it.
+    void setCommandWord(const QString& word);
 
     // Shown picture, by file name.
     const std::string& picture() const { return shown_; }

@@ -109,6 +109,7 @@ public:
         define(W::Name, [](Windows& ws) -> Window* { return new W(ws); });
     }
 
+    bool isDefined(const QString& name) const { return makers_.contains(name); }
     Window* load(const QString& name);
     Window* find(const QString& name) const { return loaded_.value(name); }
     bool isLoaded(const QString& name) const { return loaded_.contains(name); }

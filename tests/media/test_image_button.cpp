@@ -120,7 +120,7 @@ private slots:
         QCOMPARE(button->focusPolicy(), Qt::NoFocus);
         QCOMPARE(button->accessibleName(), QString("roll"));
         button->setTip("Click to roll dice");
-        QCOMPARE(button->accessibleName(), QString("Click to roll dice"));
+        QCOMPARE(button->accessibleName(), QString("roll"));  // the tip only describes it
     }
 };
 

@@ -1,0 +1,102 @@
+#include "TableLabel.h"
+
+#include <QAccessibleWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <functional>
+
+#include "ImageButton.h"
+
+namespace rp {
+
+TableLabel::TableLabel(QWidget* parent, const QString& objectName, QAccessible::Role role)
+    : QLabel(parent), role_(role) {
+    setObjectName(objectName);
+}
+
+void TableLabel::setCaption(const QString& text) {
+    setText(text);
+    setAccessibleName(text);
+}
+
+void TableLabel::setTextColour(const QColor& colour) {
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, colour);
+    setPalette(p);
+}
+
+void TableLabel::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void TableLabel::mouseReleaseEvent(QMouseEvent* event) {
+    const bool wasPressed = pressed_ && event->button() == Qt::LeftButton;
+    pressed_ = false;
+    event->accept();
+    if (wasPressed && rect().contains(event->position().toPoint())) emit clicked();
+}
+
+void TableLabel::paintEvent(QPaintEvent* event) {
+    if (!pixmap().isNull() || text().isEmpty()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.setFont(font());
+    painter.setPen(palette().color(QPalette::Active, QPalette::WindowText));
+    const QFontMetricsF fm(font());
+    // The layout gives 9.75 pt text 13 pixels: centre the font's box when it
+    // fits, else let the descenders touch the bottom edge rather than be cut.
+    const qreal textHeight = fm.ascent() + fm.descent();
+    const qreal baseline = textHeight <= height() ? (height() - textHeight) / 2 + fm.ascent()
+                                                  : height() - fm.descent();
+    const qreal width = fm.horizontalAdvance(text());
+    qreal x = 0;
+    if (alignment() & Qt::AlignHCenter) x = (this->width() - width) / 2;
+    else if (alignment() & Qt::AlignRight) x = this->width() - width;
+    painter.drawText(QPointF(x, baseline), text());
+}
+
+namespace {
+
+// QAccessibleWidget already answers as an action interface.
+class PressableAccessible : public QAccessibleWidget {
+public:
+    PressableAccessible(QWidget* w, QAccessible::Role role, std::function<void()> press)
+        : QAccessibleWidget(w, role), press_(std::move(press)) {}
+    QStringList actionNames() const override {
+        return widget()->isEnabled() ? QStringList{pressAction()} : QStringList{};
+    }
+    void doAction(const QString& name) override {
+        if (name == pressAction() && widget()->isEnabled() && widget()->isVisible()) press_();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    std::function<void()> press_;
+};
+
+QAccessibleInterface* accessibleControl(const QString&, QObject* object) {
+    if (auto* button = qobject_cast<ImageButton*>(object))
+        return new PressableAccessible(button, QAccessible::Button, [button] {
+            button->press();
+            button->release();
+        });
+    if (auto* label = qobject_cast<TableLabel*>(object)) {
+        if (label->role() == QAccessible::StaticText) return nullptr;  // Qt's own label view
+        return new PressableAccessible(label, label->role(), [label] { label->click(); });
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void installAccessibleControls() {
+    static bool installed = false;
+    if (installed) return;
+    installed = true;
+    QAccessible::installFactory(accessibleControl);
+}
+
+}  // namespace rp

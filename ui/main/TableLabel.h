@@ -1,0 +1,43 @@
+#pragma once
+// A label of the table: a caption, a score box or a die. It keeps its text
+// colour when disabled (the card is disabled between turns and must stay
+// readable), fits its glyphs into the layout's tight heights, and reports a
+// click (press and release of the left button over it) as the card needs.
+
+#include <QAccessible>
+#include <QLabel>
+
+namespace rp {
+
+class TableLabel : public QLabel {
+    Q_OBJECT
+public:
+    // role is what assistive tools are told the control is.
+    TableLabel(QWidget* parent, const QString& objectName,
+               QAccessible::Role role = QAccessible::StaticText);
+
+    QAccessible::Role role() const { return role_; }
+    // Sets the caption and, with it, the name assistive tools read.
+    void setCaption(const QString& text);
+    void setTextColour(const QColor& colour);
+    // What a click does, also reached through the accessibility interface.
+    void click() { emit clicked(); }
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QAccessible::Role role_;
+    bool pressed_ = false;
+};
+
+// Makes the table's labels and every picture button operable through the
+// platform's accessibility interface: each offers a press action.
+void installAccessibleControls();
+
+}  // namespace rp

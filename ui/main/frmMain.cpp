@@ -1,0 +1,238 @@
+#include "frmMain.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QUrl>
+
+#include "AssetNames.h"
+#include "Texts.h"
+
+namespace rp {
+
+namespace {
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// The face a die picture shows: "die5.gif" and "seldie5.gif" show 5.
+int faceOf(std::string_view picture) {
+    const auto dot = picture.find('.');
+    if (dot == std::string_view::npos || dot == 0) return 0;
+    const char digit = picture[dot - 1];
+    return digit >= '1' && digit <= '6' ? digit - '0' : 0;
+}
+}  // namespace
+
+frmMain::frmMain(Windows& windows, mdlLogic& logic)
+    : Window(windows, Name, size::MainClient, Placement::Screen), logic_(logic) {
+    setWindowTitle(QStringLiteral("Real Pentaro"));
+    setMouseTracking(true);
+    buildCard();
+    buildDiceAndButtons();
+    buildTimers();
+    imgNext->raise();
+
+    imgRollButton->setPressSound([this] { imgRollButton_MouseDown(); });
+    imgRollButton->setAction([this] { imgRollButton_MouseUp(); });
+    imgNewGameButton->setAction([this] { imgNewGameButton_MouseUp(); });
+    imgHighScoresButton->setAction([this] { imgHighScoresButton_MouseUp(); });
+    imgSoundButton->setAction([this] { imgSoundButton_MouseUp(); });
+    imgHelpButton->setAction([this] { imgHelpButton_MouseUp(); });
+    connect(cmdGhostEnter, &QPushButton::clicked, this, [this] { cmdGhostEnter_Click(); });
+    connect(lblExit, &TableLabel::clicked, this, [this] { lblExit_Click(); });
+}
+
+void frmMain::Form_Load() {
+    imgRollButton->setPictures("rollup.jpg", "rolldn.jpg");
+    imgPaper->setPixmap(pictures().get("paper.jpg"));
+    setBackground("bgnd.jpg");
+    imgHighScoresButton->setPictures("scoresup.jpg", "scoresdn.jpg");
+    imgHelpButton->setPictures("helpup.jpg", "helpdn.jpg");
+    imgNewGameButton->setPictures("newgameup.jpg", "newgamedn.jpg");
+    imgNext->setPixmap(pictures().get("nextplayer.jpg"));
+    setWindowIcon(QIcon(pictures().get("die5.gif")));
+
+    imgSoundButton->setPictures(state().SoundOn ? "soundup.jpg" : "soundoffup.jpg", "sounddn.jpg");
+    imgSoundButton->setCommandWord(state().SoundOn ? QStringLiteral("Sound On")
+                                                   : QStringLiteral("Sound Off"));
+
+    // The idle table shows sixes in both rows, nothing clickable.
+    for (int i = 1; i <= DiceCount; ++i) {
+        setKeptDiePicture(i, "die6.gif");
+        setRollingDiePicture(i, "seldie6.gif");
+        state().DieKept(i) = false;
+        setKeptDieEnabled(i, false);
+        setRollingDieEnabled(i, false);
+    }
+    setCardEnabled(false);
+    for (int c = 1; c <= Columns; ++c) {
+        setChipTotal(c, "0");
+        setChipPicture(c, file::Chip[c]);
+    }
+    state().MessageText = text::LowerRefusedOneColumn;
+    state().RollCount = 3;
+    state().GameInProgress = false;
+    lblRollCount->setCaption(QStringLiteral("\u2020"));
+    lblRollCount->setAccessibleName(QStringLiteral("Rolls"));
+    setExitLook(11.25, QColor(225, 150, 100));
+}
+
+// ---- TableView -------------------------------------------------------------
+
+void frmMain::setBoxCaption(int column, int row, std::string_view text) {
+    lblGame(column, row)->setCaption(qs(text));
+}
+
+void frmMain::setBonusCaption(int column, int box, std::string_view text) {
+    lblGameY(column, box)->setCaption(qs(text));
+}
+
+void frmMain::setCardEnabled(bool enabled) {
+    for (int c = 1; c <= Columns; ++c) {
+        for (int r = 1; r <= Rows; ++r) lblGame(c, r)->setEnabled(enabled);
+        for (int b = 1; b <= BonusBoxes; ++b) lblGameY(c, b)->setEnabled(enabled);
+    }
+}
+
+void frmMain::setChipTotal(int column, std::string_view text) { lblChipTotal.at(column)->setCaption(qs(text)); }
+
+void frmMain::setChipPicture(int column, std::string_view picture) {
+    TableLabel* chip = imgPentaroChip.at(column);
+    if (picture.empty()) chip->clear();
+    else chip->setPixmap(pictures().get(picture));
+    chip->setAccessibleDescription(picture.empty() ? QString() : QStringLiteral("shown"));
+}
+
+void frmMain::setDie(TableLabel* label, int die, std::string_view picture, bool kept) {
+    const int face = faceOf(picture);
+    (kept ? keptFace_ : rollingFace_).at(die) = face;
+    if (picture.empty()) label->clear();
+    else label->setPixmap(pictures().get(picture));
+    QString name = QStringLiteral("Die %1").arg(die);
+    if (face > 0) name += QStringLiteral(": %1").arg(face);
+    if (kept) name += QStringLiteral(", kept");
+    label->setAccessibleName(name);
+}
+
+void frmMain::setRollingDiePicture(int die, std::string_view picture) {
+    setDie(imgRollingDice.at(die), die, picture, false);
+}
+void frmMain::setRollingDieEnabled(int die, bool enabled) { imgRollingDice.at(die)->setEnabled(enabled); }
+void frmMain::setKeptDiePicture(int die, std::string_view picture) {
+    setDie(imgKeepDice.at(die), die, picture, true);
+}
+void frmMain::setKeptDieEnabled(int die, bool enabled) { imgKeepDice.at(die)->setEnabled(enabled); }
+
+void frmMain::setPlayerName(std::string_view text) { lblPlayer->setCaption(qs(text)); }
+
+void frmMain::setRollCount(std::string_view text) {
+    lblRollCount->setText(qs(text));
+    lblRollCount->setAccessibleName(QStringLiteral("Rolls: %1").arg(qs(text)));
+}
+
+void frmMain::setNextPlayerVisible(bool visible) { imgNext->setVisible(visible); }
+
+void frmMain::setTimer(TableTimer timer, bool on) {
+    QTimer* t = timer == TableTimer::RollPause ? tmrRollPause
+                : timer == TableTimer::Next    ? tmrNext
+                                               : tmrEndGame;
+    if (on) t->start();
+    else t->stop();
+}
+
+void frmMain::setDieAnimator(int die, int element, bool on) {
+    QTimer* t = tmrDieAnimator(die, element);
+    if (on) t->start();
+    else t->stop();
+}
+
+// ---- Rolling and the card --------------------------------------------------
+
+void frmMain::imgRollButton_MouseDown() { logic_.RollButtonMouseDown(); }
+void frmMain::imgRollButton_MouseUp() { logic_.RollButtonMouseUp(); }
+// The keyboard's roll: the release alone, without the pressed picture or click.
+void frmMain::cmdGhostEnter_Click() { imgRollButton_MouseUp(); }
+void frmMain::imgRollingDice_Click(int index) { logic_.RollingDiceClick(index); }
+void frmMain::imgKeepDice_Click(int index) { logic_.KeepDiceClick(index); }
+void frmMain::lblGame_Click(int column, int index) { logic_.ScoreBoxClick(column, index); }
+void frmMain::lblGameY_Click(int column, int index) { logic_.BonusBoxClick(column, index); }
+void frmMain::tmrRollPause_Timer() { logic_.RollPauseTimer(); }
+void frmMain::tmrDieAnimator_Timer(int die, int index) { logic_.DieAnimatorTimer(die, index); }
+void frmMain::tmrNext_Timer() { logic_.NextPlayerTimer(); }
+
+void frmMain::tmrEndGame_Timer() {
+    tmrEndGame->stop();
+    if (!windows().isDefined(QStringLiteral("frmEndGame"))) return;  // the card stays on the table
+    windows().load(QStringLiteral("frmEndGame"));
+    windows().hide(Name);
+    windows().show(QStringLiteral("frmEndGame"));
+}
+
+// ---- Command buttons ------------------------------------------------------
+
+void frmMain::imgNewGameButton_MouseUp() {
+    if (!state().GameInProgress) {
+        if (windows().isDefined(QStringLiteral("frmNewGame"))) windows().showModal(QStringLiteral("frmNewGame"));
+        return;
+    }
+    state().ConfirmText = text::ConfirmNewGame;
+    if (!windows().isDefined(QStringLiteral("frmConfirmBox"))) return;
+    Window* confirm = windows().load(QStringLiteral("frmConfirmBox"));
+    if (auto* message = confirm->findChild<QLabel*>(QStringLiteral("lblMessage")))
+        message->setText(qs(state().ConfirmText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    windows().showModal(QStringLiteral("frmConfirmBox"));
+}
+
+void frmMain::imgHighScoresButton_MouseUp() {
+    if (windows().isDefined(QStringLiteral("frmHighScores"))) windows().showModal(QStringLiteral("frmHighScores"));
+}
+
+void frmMain::imgSoundButton_MouseUp() {
+    state().SoundOn = !state().SoundOn;
+    imgSoundButton->setReleasedPicture(state().SoundOn ? "soundup.jpg" : "soundoffup.jpg");
+    imgSoundButton->setCommandWord(state().SoundOn ? QStringLiteral("Sound On")
+                                                   : QStringLiteral("Sound Off"));
+}
+
+void frmMain::imgHelpButton_MouseUp() {
+    // The user's own viewer, started on its own: the game goes on at once.
+    const QString help = programFolder() + u'/' + qs(assets::HelpFile);
+    if (QFileInfo(help).isFile()) QDesktopServices::openUrl(QUrl::fromLocalFile(help));
+}
+
+void frmMain::lblExit_Click() {
+    logic_.SaveSettings();
+    if (windows().isDefined(QStringLiteral("frmExit"))) windows().show(QStringLiteral("frmExit"));
+    for (const char* w : {"frmHighScores", "frmNewGame", "frmConfirmBox", "frmConfirmBox2", "frmScoresCheck"})
+        windows().unload(QString::fromLatin1(w));
+    windows().unload(Name);
+}
+
+// The window manager's close button takes the close label's way out.
+void frmMain::closeRequested() { lblExit_Click(); }
+
+// ---- The close label's hover ----------------------------------------------
+
+void frmMain::setExitLook(qreal pointSize, const QColor& colour) {
+    QFont f = lblExit->font();
+    f.setPointSizeF(pointSize);
+    lblExit->setFont(f);
+    lblExit->setTextColour(colour);
+}
+
+void frmMain::lblExit_MouseMove() { setExitLook(14, QColor(255, 125, 100)); }
+void frmMain::Form_MouseMove() { setExitLook(11, QColor(225, 150, 100)); }
+
+void frmMain::mouseMoveEvent(QMouseEvent* event) {
+    // Moves over the close label reach here too, as it passes them on.
+    QWidget* under = childAt(event->position().toPoint());
+    if (under == lblExit) lblExit_MouseMove();
+    else if (!under) Form_MouseMove();
+}
+
+void frmMain::showEvent(QShowEvent* event) {
+    Window::showEvent(event);
+    cmdGhostEnter->setFocus();
+}
+
+}  // namespace rp

@@ -1,0 +1,101 @@
+#pragma once
+// The table on which the game is played: the current player's card, the two
+// rows of dice, the roll counter, the chips and the command buttons. The
+// rules decide; this window shows what they say and wires its clicks, keys
+// and timers to them.
+
+#include <QPushButton>
+#include <array>
+
+#include "ImageButton.h"
+#include "Logic.h"
+#include "TableLabel.h"
+#include "TableView.h"
+#include "Windows.h"
+
+class QTimer;
+
+namespace rp {
+
+class frmMain : public Window, public TableView {
+    Q_OBJECT
+public:
+    static constexpr const char* Name = "frmMain";
+    frmMain(Windows& windows, mdlLogic& logic);
+
+    // TableView: what the rules change on the table.
+    void setBoxCaption(int column, int row, std::string_view text) override;
+    void setBonusCaption(int column, int box, std::string_view text) override;
+    void setCardEnabled(bool enabled) override;
+    void setChipTotal(int column, std::string_view text) override;
+    void setChipPicture(int column, std::string_view picture) override;
+    void setRollingDiePicture(int die, std::string_view picture) override;
+    void setRollingDieEnabled(int die, bool enabled) override;
+    void setKeptDiePicture(int die, std::string_view picture) override;
+    void setKeptDieEnabled(int die, bool enabled) override;
+    void setPlayerName(std::string_view text) override;
+    void setRollCount(std::string_view text) override;
+    void setNextPlayerVisible(bool visible) override;
+    void setTimer(TableTimer timer, bool on) override;
+    void setDieAnimator(int die, int element, bool on) override;
+
+    // Handlers, named after the control and event they serve.
+    void imgRollButton_MouseDown();
+    void imgRollButton_MouseUp();
+    void cmdGhostEnter_Click();
+    void imgRollingDice_Click(int index);
+    void imgKeepDice_Click(int index);
+    void lblGame_Click(int column, int index);   // lblGame1..3_Click
+    void lblGameY_Click(int column, int index);  // lblGame1Y..3Y_Click
+    void tmrRollPause_Timer();
+    void tmrDieAnimator_Timer(int die, int index);  // tmrDie1..5Animator_Timer
+    void tmrNext_Timer();
+    void tmrEndGame_Timer();
+    void imgNewGameButton_MouseUp();
+    void imgHighScoresButton_MouseUp();
+    void imgSoundButton_MouseUp();
+    void imgHelpButton_MouseUp();
+    void lblExit_Click();
+    void lblExit_MouseMove();
+    void Form_MouseMove();
+
+    // Controls, by the layout's names; arrays are 1-based ([0] unused).
+    TableLabel* lblGame(int column, int row) const { return lblGame_.at(column).at(row); }
+    TableLabel* lblGameY(int column, int box) const { return lblGameY_.at(column).at(box); }
+    std::array<TableLabel*, 20> Label1{};  // row captions, 0-based
+    TableLabel *Label2, *Label3, *Label4, *Label5, *Label6, *AA_Version;
+    TableLabel *lblPlayer, *lblExit, *lblRollCount;
+    std::array<TableLabel*, 4> lblChipTotal{}, imgPentaroChip{};
+    std::array<TableLabel*, 6> imgKeepDice{}, imgRollingDice{};
+    QLabel *imgPaper, *imgNext;
+    ImageButton *imgRollButton, *imgNewGameButton, *imgHighScoresButton, *imgSoundButton,
+        *imgHelpButton;
+    QPushButton* cmdGhostEnter;
+    QTimer *tmrRollPause, *tmrNext, *tmrEndGame;
+    QTimer* tmrDieAnimator(int die, int index) const { return animators_.at(die).at(index); }
+
+    // The die face a position shows, 0 when it shows no picture.
+    int rollingFace(int die) const { return rollingFace_.at(die); }
+    int keptFace(int die) const { return keptFace_.at(die); }
+
+protected:
+    void Form_Load() override;
+    void closeRequested() override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildCard();
+    void buildDiceAndButtons();
+    void buildTimers();
+    void setDie(TableLabel* label, int die, std::string_view picture, bool kept);
+    void setExitLook(qreal pointSize, const QColor& colour);
+
+    mdlLogic& logic_;
+    std::array<std::array<TableLabel*, 21>, 4> lblGame_{};
+    std::array<std::array<TableLabel*, 4>, 4> lblGameY_{};
+    std::array<std::array<QTimer*, 7>, 6> animators_{};
+    std::array<int, 6> rollingFace_{}, keptFace_{};
+};
+
+}  // namespace rp
