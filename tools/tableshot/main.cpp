@@ -1,0 +1,92 @@
+// Puts the table in the middle of a three-column game, as a player would
+// leave it, and keeps it on screen for a while: for screenshots of the
+// real window (tools/tableshot.sh). Scripted dice, no sound, no settings file.
+//   tableshot [milliseconds on screen]
+
+#include <QApplication>
+#include <QTimer>
+#include <deque>
+
+#include "Logic.h"
+#include "SoundPlayer.h"
+#include "TableForwarder.h"
+#include "TableLabel.h"
+#include "WindowedServices.h"
+#include "frmMain.h"
+
+namespace {
+struct NoBoard : rp::HighScoreBoard {
+    void showEntry(char, int, std::string_view, std::string_view, bool) override {}
+};
+struct NoStore : rp::SettingsStore {
+    std::string read(std::string_view, std::string_view) override { return "False"; }
+    void write(std::string_view, std::string_view, std::string_view) override {}
+    bool flush() override { return true; }
+    void setAside(std::string_view) override {}
+};
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    const QString root = rp::programFolder();
+    rp::Pictures pictures(rp::imagesFolder(root));
+    pictures.loadAll();
+    rp::GameState state;
+    rp::SoundPlayer sound(state.SoundOn, rp::soundsFolder(root));
+    rp::Windows windows({state, pictures, sound});
+    rp::WindowedServices services(windows, sound);
+    rp::TableForwarder table(windows);
+    NoBoard board;
+    NoStore store;
+    std::deque<int> dice;
+    rp::mdlLogic logic(state, table, services, board, store, [&dice] {
+        const int v = dice.empty() ? 6 : dice.front();
+        if (!dice.empty()) dice.pop_front();
+        return v;
+    });
+    windows.define(rp::frmMain::Name, [&logic](rp::Windows& ws) { return new rp::frmMain(ws, logic); });
+    rp::installAccessibleControls();
+    logic.LoadSettings();
+    auto* main = windows.load<rp::frmMain>();
+
+    state.NumPlayers = 1;
+    state.GameType = 1;
+    state.PlayerName(1) = "Ada";
+    for (int p = 2; p <= rp::MaxPlayers; ++p)
+        for (int c = 1; c <= rp::Columns; ++c) state.ColumnDone(p, c) = true;
+    state.CurrentPlayer = 1;
+    logic.StartNewGame();
+    state.GameInProgress = true;
+
+    auto roll = [&](std::deque<int> faces) {
+        dice = std::move(faces);
+        logic.RollButtonMouseUp();
+        while (logic.DiceTumbling())
+            for (int d = 1; d <= rp::DiceCount; ++d)
+                if (state.DieAnimator(d) != 0) main->tmrDieAnimator_Timer(d, state.DieAnimator(d));
+        logic.RollPauseTimer();
+    };
+    struct Turn { std::deque<int> faces; int column, row; };  // row 0: bonus box 1
+    const Turn turns[] = {
+        {{3, 3, 3, 2, 5}, 1, 3},  {{5, 5, 5, 5, 1}, 1, 5},  {{6, 6, 6, 2, 2}, 1, 6},
+        {{1, 1, 4, 4, 4}, 1, 4},  {{2, 2, 2, 6, 3}, 1, 2},  {{1, 1, 1, 5, 6}, 1, 1},
+        {{4, 4, 4, 4, 4}, 2, 0},  {{1, 2, 3, 4, 5}, 2, 14}, {{6, 6, 6, 6, 3}, 2, 11},
+        {{2, 3, 4, 5, 5}, 3, 13}, {{3, 3, 5, 5, 5}, 3, 12}, {{6, 6, 5, 4, 2}, 1, 16},
+        {{4, 4, 4, 2, 6}, 2, 4},  {{5, 5, 3, 3, 3}, 1, 12}, {{2, 2, 2, 2, 2}, 2, 0},
+    };
+    for (const Turn& t : turns) {
+        roll(t.faces);
+        if (t.row == 0) {
+            logic.BonusBoxClick(t.column, state.BonusUsed(1, 1, t.column) ? 2 : 1);
+        } else {
+            logic.ScoreBoxClick(t.column, t.row);
+        }
+    }
+    // The turn under way: two rolls, three fives kept.
+    roll({5, 2, 5, 1, 5});
+    for (int d : {1, 3, 5}) logic.RollingDiceClick(d);
+    roll({6, 3});
+    windows.show<rp::frmMain>();
+    QTimer::singleShot(argc > 1 ? std::atoi(argv[1]) : 4000, &app, &QCoreApplication::quit);
+    return QApplication::exec();
+}
