@@ -270,6 +270,66 @@ private slots:
         QVERIFY(box->state().disabled);
     }
 
+    void aWholeGameByKeyboardAlone() {
+        TableRig rig;
+        rig.newGame(1, 2);
+        auto* t = rig.table;
+        auto key = [&](int k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(t->cmdGhostEnter, Qt::Key(k), m); };
+        auto focused = [] {
+            for (QWidget* w : QApplication::allWidgets())
+                if (auto* a = QAccessible::queryAccessibleInterface(w); a && a->state().focused &&
+                                                                       qobject_cast<rp::TableLabel*>(w))
+                    return TableRig::description(w);
+            return QString();
+        };
+        key(Qt::Key_Down);  // selects the first open box
+        QCOMPARE(focused(), QString("Game 1, Ones"));
+        key(Qt::Key_Return);  // nothing rolled yet: the box is closed, nothing happens
+        QVERIFY(rig.sounds.isEmpty());
+        key(Qt::Key_Escape);
+        QCOMPARE(focused(), QString());
+
+        // Each turn: Space rolls, die 2 is kept and put back, Tab selects the
+        // first open box, Enter enters it. The last turn gives up box 1.
+        int turns = 0;
+        while (!t->tmrEndGame->isActive() && turns++ < 20) {
+            rig.script = {2, 2, 3, 4, 5};
+            key(Qt::Key_Space);
+            rig.landDice();
+            key(Qt::Key_2);
+            QCOMPARE(TableRig::name(t->imgKeepDice[2]), QString("Die 2: 2, kept"));
+            key(Qt::Key_2);
+            QVERIFY(!rig.state.DieKept(2));
+            rig.script = {2, 2, 3, 4, 5};
+            key(Qt::Key_Return);  // no selection yet: Enter rolls (the dice are in the air)
+            QCOMPARE(rig.state.RollCount, 2);
+            rig.landDice();
+            t->tmrRollPause_Timer();
+            key(Qt::Key_Tab);
+            key(Qt::Key_Return);
+            QVERIFY(rig.state.RollCount == 0 || t->tmrEndGame->isActive());
+        }
+        QCOMPARE(turns, 13);
+        QCOMPARE(rig.at(1, 2), QString("4"));
+        QCOMPARE(rig.at(1, 13), QString("30"));
+        QCOMPARE(rig.at(1, 19), QString("46"));  // a small straight and the chance
+        QCOMPARE(rig.at(1, 20), QString("62"));
+        QVERIFY(TableRig::name(t->lblAnnounce).startsWith("Game 1, Pentaro box 1"));
+    }
+
+    void commandKeysTakeTheButtonsWay() {
+        TableRig rig;
+        auto* t = rig.table;
+        const bool before = rig.state.SoundOn;
+        QTest::keyClick(t->cmdGhostEnter, Qt::Key_M);
+        QCOMPARE(rig.state.SoundOn, !before);
+        QCOMPARE(TableRig::name(t->imgSoundButton), rig.state.SoundOn ? QString("Sound On") : QString("Sound Off"));
+        QVERIFY(t->imgRollButton->toolTip().contains("(Enter)"));
+        QTest::keyClick(t->cmdGhostEnter, Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!rig.windows.isLoaded<rp::frmMain>());  // the close label's way out
+        QCOMPARE(rig.store.values["Params/Sound"], rig.state.SoundOn ? std::string("True") : std::string("False"));
+    }
+
     void theCloseLabelGlowsUnderThePointer() {
         TableRig rig;
         auto* exit = rig.table->lblExit;

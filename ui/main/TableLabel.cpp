@@ -25,6 +25,16 @@ void TableLabel::setTextColour(const QColor& colour) {
     setPalette(p);
 }
 
+void TableLabel::setSelected(bool selected) {
+    if (selected_ == selected) return;
+    selected_ = selected;
+    update();
+    if (selected) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
+}
+
 void TableLabel::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
     event->accept();
@@ -38,6 +48,11 @@ void TableLabel::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TableLabel::paintEvent(QPaintEvent* event) {
+    if (selected_) {
+        QPainter frame(this);
+        frame.setPen(QPen(QColor(200, 40, 20), 2));
+        frame.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
     if (!pixmap().isNull() || text().isEmpty()) {
         QLabel::paintEvent(event);
         return;
@@ -67,6 +82,14 @@ public:
         : QAccessibleWidget(w, role), press_(std::move(press)) {}
     QStringList actionNames() const override {
         return widget()->isEnabled() ? QStringList{pressAction()} : QStringList{};
+    }
+    QAccessible::State state() const override {
+        QAccessible::State st = QAccessibleWidget::state();
+        if (auto* label = qobject_cast<TableLabel*>(widget())) {
+            st.focusable = true;
+            st.focused = label->isSelected();
+        }
+        return st;
     }
     void doAction(const QString& name) override {
         if (name == pressAction() && widget()->isEnabled() && widget()->isVisible()) press_();

@@ -22,6 +22,9 @@ public:
     void setTextColour(const QColor& colour);
     // What a click does, also reached through the accessibility interface.
     void click() { emit clicked(); }
+    // The keyboard's selection: framed, and focused for assistive tools.
+    void setSelected(bool selected);
+    bool isSelected() const { return selected_; }
 
 signals:
     void clicked();
@@ -34,6 +37,7 @@ protected:
 private:
     QAccessible::Role role_;
     bool pressed_ = false;
+    bool selected_ = false;
 };
 
 // Makes the table's labels and every picture button operable through the

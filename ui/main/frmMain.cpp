@@ -39,6 +39,7 @@ frmMain::frmMain(Windows& windows, mdlLogic& logic)
     imgSoundButton->setAction([this] { imgSoundButton_MouseUp(); });
     imgHelpButton->setAction([this] { imgHelpButton_MouseUp(); });
     connect(cmdGhostEnter, &QPushButton::clicked, this, [this] { cmdGhostEnter_Click(); });
+    cmdGhostEnter->installEventFilter(this);
     connect(lblExit, &TableLabel::clicked, this, [this] { lblExit_Click(); });
 }
 
@@ -154,11 +155,37 @@ void frmMain::imgRollButton_MouseUp() { logic_.RollButtonMouseUp(); }
 void frmMain::cmdGhostEnter_Click() { imgRollButton_MouseUp(); }
 void frmMain::imgRollingDice_Click(int index) { logic_.RollingDiceClick(index); }
 void frmMain::imgKeepDice_Click(int index) { logic_.KeepDiceClick(index); }
-void frmMain::lblGame_Click(int column, int index) { logic_.ScoreBoxClick(column, index); }
-void frmMain::lblGameY_Click(int column, int index) { logic_.BonusBoxClick(column, index); }
+void frmMain::lblGame_Click(int column, int index) {
+    if (logic_.ScoreBoxClick(column, index))
+        announce(boxName({column, index, false}) + QStringLiteral(": ") + lblGame(column, index)->text());
+    validateSelection();
+}
+
+void frmMain::lblGameY_Click(int column, int index) {
+    if (logic_.BonusBoxClick(column, index))
+        announce(boxName({column, index, true}) + QStringLiteral(": ") + lblGameY(column, index)->text());
+    validateSelection();
+}
+
 void frmMain::tmrRollPause_Timer() { logic_.RollPauseTimer(); }
-void frmMain::tmrDieAnimator_Timer(int die, int index) { logic_.DieAnimatorTimer(die, index); }
-void frmMain::tmrNext_Timer() { logic_.NextPlayerTimer(); }
+
+void frmMain::tmrDieAnimator_Timer(int die, int index) {
+    const bool wasTumbling = logic_.DiceTumbling();
+    const bool hadPentaro = state().PentaroShowing;
+    logic_.DieAnimatorTimer(die, index);
+    if (!wasTumbling || logic_.DiceTumbling()) return;
+    QStringList faces;
+    for (int i = 1; i <= DiceCount; ++i) faces << QString::number(state().Dice(i));
+    QString said = QStringLiteral("Roll %1: %2").arg(state().RollCount).arg(faces.join(u' '));
+    if (state().PentaroShowing && !hadPentaro) said += QStringLiteral(". Pentaro!");
+    announce(said);
+}
+
+void frmMain::tmrNext_Timer() {
+    logic_.NextPlayerTimer();
+    select(std::nullopt);
+    announce(QStringLiteral("%1 to play").arg(lblPlayer->text()));
+}
 
 void frmMain::tmrEndGame_Timer() {
     tmrEndGame->stop();

@@ -6,6 +6,9 @@
 
 #include <QPushButton>
 #include <array>
+#include <functional>
+#include <optional>
+#include <vector>
 
 #include "ImageButton.h"
 #include "Logic.h"
@@ -74,6 +77,16 @@ public:
     QTimer *tmrRollPause, *tmrNext, *tmrEndGame;
     QTimer* tmrDieAnimator(int die, int index) const { return animators_.at(die).at(index); }
 
+    // The keyboard: one key for every click (see handleKey).
+    bool handleKey(QKeyEvent* event);
+    // The box the arrow keys have selected, if any.
+    TableLabel* selectedBox() const;
+    // Says text to assistive tools through a label that exists for it alone.
+    void announce(const QString& text);
+    QLabel* lblAnnounce;
+    // What key H does; nothing until there is someone to ask.
+    void setHintAction(std::function<void()> hint) { hint_ = std::move(hint); }
+
     // The die face a position shows, 0 when it shows no picture.
     int rollingFace(int die) const { return rollingFace_.at(die); }
     int keptFace(int die) const { return keptFace_.at(die); }
@@ -83,6 +96,9 @@ protected:
     void closeRequested() override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void buildCard();
@@ -91,7 +107,23 @@ private:
     void setDie(TableLabel* label, int die, std::string_view picture, bool kept);
     void setExitLook(qreal pointSize, const QColor& colour);
 
+    // A box the keyboard can select: score box (row) or bonus box.
+    struct Target {
+        int column, index;
+        bool bonus;
+        bool operator==(const Target&) const = default;
+    };
+    std::vector<Target> openTargets() const;
+    TableLabel* widgetOf(const Target& t) const;
+    void select(std::optional<Target> target);
+    void moveSelection(int key);
+    void validateSelection();
+    void pressButton(ImageButton* button);
+    QString boxName(const Target& t) const;
+
     mdlLogic& logic_;
+    std::optional<Target> selection_;
+    std::function<void()> hint_;
     std::array<std::array<TableLabel*, 21>, 4> lblGame_{};
     std::array<std::array<TableLabel*, 4>, 4> lblGameY_{};
     std::array<std::array<QTimer*, 7>, 6> animators_{};

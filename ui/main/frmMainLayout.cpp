@@ -170,7 +170,7 @@ void frmMain::buildDiceAndButtons() {
             auto* d = new TableLabel(this, QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i),
                                      QAccessible::Button);
             placeTwips(*d, left, DieTop[i], size::Die);
-            d->setToolTip(QString::fromLatin1(tip));
+            d->setToolTip(QStringLiteral("%1 (key %2)").arg(QLatin1String(tip)).arg(i));
             return d;
         };
         imgKeepDice[i] = die("imgKeepDice", 5835, "Click to put back");
@@ -191,18 +191,18 @@ void frmMain::buildDiceAndButtons() {
         b->setTip(QString::fromLatin1(tip));
         return b;
     };
-    imgRollButton = button("imgRollButton", "Roll", 4980, "Click to roll dice");
-    imgNewGameButton = button("imgNewGameButton", "New Game", 5760, "Click to begin new game");
-    imgHighScoresButton = button("imgHighScoresButton", "High Scores", 6180, "Click to show high scores");
-    imgSoundButton = button("imgSoundButton", "Sound On", 6600, "Enable/Disable Sound");
-    imgHelpButton = button("imgHelpButton", "Help", 7020, "Click for help");
+    imgRollButton = button("imgRollButton", "Roll", 4980, "Click to roll dice (Enter)");
+    imgNewGameButton = button("imgNewGameButton", "New Game", 5760, "Click to begin new game (N)");
+    imgHighScoresButton = button("imgHighScoresButton", "High Scores", 6180, "Click to show high scores (S)");
+    imgSoundButton = button("imgSoundButton", "Sound On", 6600, "Enable/Disable Sound (M)");
+    imgHelpButton = button("imgHelpButton", "Help", 7020, "Click for help (F1)");
 
     lblExit = new TableLabel(this, QStringLiteral("lblExit"), QAccessible::Button);
     placeTwips(*lblExit, 7650, 45, 255, 315);
     lblExit->setFont(tableFont(11.25, true));
     lblExit->setText(QStringLiteral("X"));
     lblExit->setAccessibleName(QStringLiteral("Exit The Program"));
-    lblExit->setToolTip(QStringLiteral("Exit The Program"));
+    lblExit->setToolTip(QStringLiteral("Exit The Program (Ctrl+Q)"));
     lblExit->setMouseTracking(true);
 
     // Over the dice and the roll counter while the turn passes.
@@ -217,6 +217,11 @@ void frmMain::buildDiceAndButtons() {
     placeTwips(*cmdGhostEnter, 3525, 8385, 630, 435);
     // Enter clicks it as well as Space, though this is no dialog.
     cmdGhostEnter->setAutoDefault(true);
+
+    // Below the client area beside the ghost button: heard, never seen.
+    lblAnnounce = new QLabel(this);
+    lblAnnounce->setObjectName(QStringLiteral("lblAnnounce"));
+    placeTwips(*lblAnnounce, 4200, 8385, 3000, 435);
 }
 
 void frmMain::buildTimers() {

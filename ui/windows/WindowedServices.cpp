@@ -12,7 +12,10 @@ WindowedServices::WindowedServices(Windows& windows, SoundSink& sound) : windows
 
 void WindowedServices::play(std::string_view sound) { sound_.play(sound); }
 
-void WindowedServices::showMessage() { windows_.showModal<frmMessageBox>(); }
+void WindowedServices::showMessage() {
+    if (onNotice) onNotice(windows_.media().state.MessageText);
+    windows_.showModal<frmMessageBox>();
+}
 
 // Loading a loaded window does nothing and showing a shown one neither, so
 // a celebration under way runs on undisturbed.

@@ -1,6 +1,8 @@
 #pragma once
 // The rules' services on real windows and real sound.
 
+#include <functional>
+
 #include "Services.h"
 #include "Windows.h"
 
@@ -14,6 +16,9 @@ public:
     void play(std::string_view sound) override;
     void showMessage() override;
     void openCelebration() override;
+
+    // Hears every notice before it shows, so it can be said aloud too.
+    std::function<void(std::string_view)> onNotice;
 
 private:
     Windows& windows_;
