@@ -59,8 +59,8 @@ int main(int argc, char* argv[]) {
     rp::mdlLogic logic(state, table, services, board, store, rp::randomDice());
     windows.define(rp::frmMain::Name, [&logic](rp::Windows& ws) { return new rp::frmMain(ws, logic); });
     services.onNotice = [&windows](std::string_view text) {
-        if (auto* table = windows.find<rp::frmMain>())
-            table->announce(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
+        if (auto* main = windows.find<rp::frmMain>())
+            main->announce(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
                                 .replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
     };
     logic.LoadSettings();
