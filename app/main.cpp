@@ -9,6 +9,7 @@
 #include "IniSettingsStore.h"
 #include "Logic.h"
 #include "RandomDice.h"
+#include "Signals.h"
 #include "SoundPlayer.h"
 #include "TableForwarder.h"
 #include "TableLabel.h"
@@ -64,6 +65,11 @@ int main(int argc, char* argv[]) {
                                 .replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
     };
     logic.LoadSettings();
+    // Killed politely: keep the sound switch and the tables, then go.
+    rp::onTerminationSignal([&logic] {
+        logic.SaveSettings();
+        QCoreApplication::exit(0);
+    });
 
     windows.load<rp::frmMain>();
     state.NumPlayers = 1;

@@ -123,11 +123,33 @@ table when it beats a score already there; new entries show highlighted.
 tables with a fresh starting table.
 
 
+PLAYING BY KEYBOARD
+-------------------
+Every click has a key. On the table:
+
+  Enter, Space      roll (as the "Roll" button)
+  1 to 5            move die 1 to 5 between the rows (1 is the top die)
+  Arrow keys, Tab   select an open box of your card (a red frame);
+  Shift+Tab         Up/Down within a column, Left/Right to the next column
+  Enter             with a box selected: enter the dice there
+  Escape            clear the selection (Enter rolls again)
+  N                 New Game
+  S                 High Scores
+  M                 Sound On / Off
+  F1                this help
+  Ctrl+Q            leave the game (as the X)
+
+In the other windows Tab moves between the check marks, name boxes and
+buttons, Space or Enter presses the one with the focus, and Escape takes
+the window's own way out. In the New Game window Enter starts the game.
+With a screen reader every box reads its value and name ("Game 1, Full
+House"), each die its face, and rolls, entries and refusals are announced.
+
+
 SOUND
 -----
 The "Sound On" / "Sound Off" button switches every sound of the game on
-or off. The choice is kept when you leave the game with the X in the top
-right corner.
+or off. The choice is kept for the next start however the game is left.
 
 
 WHERE THE SETTINGS LIVE

@@ -1,0 +1,35 @@
+#pragma once
+// Opening the audio device and loading every sound takes longer than putting
+// the splash on screen: this stands in for the sound player until start()
+// makes the real one, and plays the one sound asked for meanwhile then.
+
+#include <memory>
+
+#include "SoundPlayer.h"
+
+namespace rp {
+
+class LazySound : public SoundSink {
+public:
+    LazySound(const bool& soundOn, QString folder) : soundOn_(soundOn), folder_(std::move(folder)) {}
+
+    void play(std::string_view sound) override {
+        if (player_) player_->play(sound);
+        else if (soundOn_) pending_ = sound;
+    }
+
+    void start() {
+        if (player_) return;
+        player_ = std::make_unique<SoundPlayer>(soundOn_, folder_);
+        if (!pending_.empty()) player_->play(pending_);
+        pending_.clear();
+    }
+
+private:
+    const bool& soundOn_;
+    QString folder_;
+    std::unique_ptr<SoundPlayer> player_;
+    std::string pending_;
+};
+
+}  // namespace rp
