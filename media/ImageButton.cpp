@@ -81,9 +81,12 @@ void ImageButton::keyPressEvent(QKeyEvent* event) {
         return;
     }
     event->accept();
-    // A held key repeats; one press is one click. Nor may a key click a
-    // button the mouse is holding down.
-    if (event->isAutoRepeat() || isDown()) return;
+    // A held key repeats; one press is one click.
+    if (!event->isAutoRepeat()) click();
+}
+
+void ImageButton::click() {
+    if (isDown()) return;
     press();
     release();
 }

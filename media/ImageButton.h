@@ -41,6 +41,10 @@ public:
     // the focus, and Space or Enter clicks it (both halves at once, on the
     // key going down, so the key's release cannot land in the next window).
     void setKeyboardFocusable(bool on);
+    bool isKeyboardFocusable() const { return keyboard_; }
+    // Both halves of a click at once, as a key gives it; nothing while the
+    // mouse holds the button down.
+    void click();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

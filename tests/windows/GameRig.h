@@ -51,6 +51,10 @@ struct GameRig {
     std::unique_ptr<rp::WindowBoard> board;
     std::unique_ptr<rp::mdlLogic> logic;
     bool programEnded = false;
+    // A check that fails inside a modal wait leaves the window open; this
+    // closes it so the test reports the failure instead of hanging.
+    QTimer watchdog;
+    bool stuck = false;
 
     rp::GameState& state() { return media.state; }
     rp::Windows& windows() { return *media.windows; }
@@ -70,6 +74,16 @@ struct GameRig {
         logic = std::make_unique<rp::mdlLogic>(state(), table, *services, *board, store, [] { return 1; });
         rp::defineGameWindows(windows(), *logic);
         windows().define<StubTable>();
+        watchdog.setInterval(15000);
+        stuck = false;
+        QObject::connect(&watchdog, &QTimer::timeout, [this] {
+            while (QWidget* w = QApplication::activeModalWidget()) {
+                stuck = true;
+                qWarning("still waiting on %s", qPrintable(w->objectName()));
+                w->hide();
+            }
+        });
+        watchdog.start();
         return true;
     }
 
@@ -81,6 +95,8 @@ struct GameRig {
     }
 
     void stop() {
+        watchdog.stop();
+        QObject::disconnect(&watchdog, nullptr, nullptr, nullptr);
         media.windows.reset();
         logic.reset();
         board.reset();

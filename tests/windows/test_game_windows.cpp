@@ -75,7 +75,10 @@ private slots:
         QVERIFY(rig.start());
         rig.startThroughSplash<rp::frmSplash>();
     }
-    void cleanup() { rig.stop(); }
+    void cleanup() {
+        QVERIFY2(!rig.stuck, "a window never took its way out");
+        rig.stop();
+    }
 
     // The splash has loaded the settings (a new store: the first-start
     // table, sound on) and every window, and handed over to the table.
@@ -163,6 +166,7 @@ private slots:
             QVERIFY(accessible(dlg, "Name of player 1"));
             QVERIFY(!dlg->txtPlayers[2]->isVisible());
 
+            QCOMPARE(accessible(dlg, "Done")->role(), QAccessible::Button);
             QTest::mouseClick(dlg->imgPlayerCheck[3], Qt::LeftButton);
             QCOMPARE(focus(dlg), dlg->txtPlayers[3]);
             QTRY_COMPARE(dlg->txtPlayers[3]->selectedText(), "Player 3");
@@ -214,7 +218,10 @@ private slots:
         inModal([&] {
             QCOMPARE(ask->lblMessage->text(), "The Current Game\nWill Be Lost");
             QCOMPARE(focus(ask), ask->imgCancel);
-            key(ask->imgCancel, Qt::Key_Return);
+            QAccessibleInterface* cancel = accessible(ask, "Cancel");
+            QCOMPARE(cancel->role(), QAccessible::Button);
+            QVERIFY(accessible(ask, "Confirm"));
+            cancel->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         });
         rig.windows().showModal(rp::frmConfirmBox::Name);
         QVERIFY(state.GameInProgress);

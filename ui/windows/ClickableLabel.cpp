@@ -1,56 +1,17 @@
 #include "ClickableLabel.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace rp {
 
-namespace {
-
-class CheckAccessible : public QAccessibleWidget {
-public:
-    explicit CheckAccessible(ClickableLabel* w) : QAccessibleWidget(w, QAccessible::CheckBox) {}
-
-    ClickableLabel* label() const { return static_cast<ClickableLabel*>(widget()); }
-
-    QAccessible::State state() const override {
-        QAccessible::State s = QAccessibleWidget::state();
-        s.checkable = true;
-        s.checked = label()->isChecked();
-        return s;
-    }
-    QStringList actionNames() const override {
-        return {QAccessibleActionInterface::pressAction(), QAccessibleActionInterface::toggleAction()};
-    }
-    void doAction(const QString& action) override {
-        if (actionNames().contains(action) && label()->isEnabled()) emit label()->clicked();
-    }
-};
-
-QAccessibleInterface* checkFactory(const QString& className, QObject* object) {
-    if (className != QLatin1String("rp::ClickableLabel")) return nullptr;
-    auto* label = qobject_cast<ClickableLabel*>(object);
-    if (!label || !label->isCheckable()) return nullptr;
-    return new CheckAccessible(label);
-}
-
-}  // namespace
-
 ClickableLabel::ClickableLabel(QWidget* parent, const QString& objectName) : QLabel(parent) {
     setObjectName(objectName);
     // Tab only: a click acts but leaves the focus where it was.
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_TranslucentBackground);
-}
-
-void ClickableLabel::installAccessibility() {
-    static bool installed = false;
-    if (installed) return;
-    installed = true;
-    QAccessible::installFactory(checkFactory);
 }
 
 void ClickableLabel::setChecked(bool checked) {

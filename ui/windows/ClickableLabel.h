@@ -2,8 +2,8 @@
 // A label or picture that reacts to a click: the player checks of the
 // new-game dialog and the name headings of the results. Tab reaches it,
 // Space or Enter clicks it, and a frame shows when it has the focus. A
-// checkable one reads as a check box to assistive tools, with "checked" or
-// "unchecked" as its description.
+// checkable one carries "checked" or "unchecked" as its accessible
+// description (WindowAccessibility makes it read as a check box).
 
 #include <QLabel>
 
@@ -19,9 +19,6 @@ public:
     void setChecked(bool checked);
     bool isChecked() const { return checked_; }
     void setTextColour(const QColor& colour);
-
-    // Installs the check-box reading for assistive tools; once per program.
-    static void installAccessibility();
 
 signals:
     void clicked();

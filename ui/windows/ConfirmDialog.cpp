@@ -51,10 +51,7 @@ void ConfirmDialog::imgConfirm_MouseUp() { Confirm(); }
 void ConfirmDialog::imgCancel_MouseUp() { windows().hide(name()); }
 
 void ConfirmDialog::closeRequested() {
-    if (isVisible() && !imgCancel->isDown()) {
-        imgCancel->press();
-        imgCancel->release();
-    }
+    if (isVisible()) imgCancel->click();
 }
 
 void ConfirmDialog::keyPressEvent(QKeyEvent* event) {

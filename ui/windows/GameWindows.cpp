@@ -1,5 +1,6 @@
 #include "GameWindows.h"
 
+#include "WindowAccessibility.h"
 #include "frmConfirmBox.h"
 #include "frmConfirmBox2.h"
 #include "frmEndGame.h"
@@ -12,6 +13,7 @@
 namespace rp {
 
 void defineGameWindows(Windows& windows, mdlLogic& logic) {
+    installWindowAccessibility();
     auto withLogic = [&windows, &logic]<class W>() {
         windows.define(W::Name, [&logic](Windows& ws) -> Window* { return new W(ws, logic); });
     };

@@ -54,7 +54,6 @@ void fitText(QLabel* l, const QString& text, qreal points) {
 frmEndGame::frmEndGame(Windows& windows, mdlLogic& logic)
     : Window(windows, Name, size::EndGameWindow, Placement::Screen), logic_(logic) {
     setWindowTitle(QStringLiteral("Game Over"));
-    ClickableLabel::installAccessibility();
 
     auto label = [this](const QString& name, QRect r, const QFont& font, Qt::Alignment align,
                         const QString& caption = {}) {
@@ -196,10 +195,7 @@ void frmEndGame::imgDone_MouseUp() {
 }
 
 void frmEndGame::closeRequested() {
-    if (windows().isLoaded(Name) && !imgDone->isDown()) {
-        imgDone->press();
-        imgDone->release();
-    }
+    if (windows().isLoaded(Name)) imgDone->click();
 }
 
 void frmEndGame::keyPressEvent(QKeyEvent* event) {

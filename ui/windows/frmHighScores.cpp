@@ -106,10 +106,7 @@ void frmHighScores::imgReset_MouseUp() {
 }
 
 void frmHighScores::closeRequested() {
-    if (isVisible() && !imgOKButton->isDown()) {
-        imgOKButton->press();
-        imgOKButton->release();
-    }
+    if (isVisible()) imgOKButton->click();
 }
 
 void frmHighScores::keyPressEvent(QKeyEvent* event) {

@@ -19,7 +19,6 @@ constexpr int NameLimit = 10;  // what a name box of the layout holds
 frmNewGame::frmNewGame(Windows& windows, mdlLogic& logic)
     : Window(windows, Name, size::NewGameWindow, Placement::OnMainWindow), logic_(logic) {
     setWindowTitle(QStringLiteral("New Game"));
-    ClickableLabel::installAccessibility();
 
     const auto& c1 = size::NewGamePlayerCheck1;
     const auto& n1 = size::NewGameNameBox1;
@@ -154,9 +153,7 @@ void frmNewGame::imgOKButton_MouseUp() {
 
 // The keyboard's done: the same click and the same start as the mouse's.
 void frmNewGame::done() {
-    if (!isVisible() || imgOKButton->isDown()) return;
-    imgOKButton->press();
-    imgOKButton->release();
+    if (isVisible()) imgOKButton->click();
 }
 
 // The dialog has no way back: every way out starts the game.

@@ -219,10 +219,7 @@ void frmScoresCheck::ShowScoresCheck(int p) {
 void frmScoresCheck::imgDoneButton_MouseUp() { windows().hide(Name); }
 
 void frmScoresCheck::closeRequested() {
-    if (isVisible() && !imgDoneButton->isDown()) {
-        imgDoneButton->press();
-        imgDoneButton->release();
-    }
+    if (isVisible()) imgDoneButton->click();
 }
 
 void frmScoresCheck::keyPressEvent(QKeyEvent* event) {
