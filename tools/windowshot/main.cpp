@@ -1,7 +1,8 @@
 // windowshot WINDOW: shows one of the game's secondary windows over a
 // sample three-player game, with the game's own pictures, and stays open.
 // WINDOW is newgame, endgame, highscores, confirm, confirm2, scorescheck,
-// splash or exit.
+// splash or exit. A second argument "focus" puts the keyboard focus on a
+// check mark or a name heading, to see how it shows.
 
 #include <QApplication>
 #include <QLabel>
@@ -19,6 +20,7 @@
 #include "WindowedServices.h"
 #include "frmEndGame.h"
 #include "frmNewGame.h"
+#include "ClickableLabel.h"
 #include "frmScoresCheck.h"
 
 namespace {
@@ -81,6 +83,7 @@ void sampleGame(rp::GameState& s) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QString which = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("newgame");
+    const bool focus = argc > 2 && QString::fromLocal8Bit(argv[2]) == QLatin1String("focus");
     const QString root = rp::programFolder();
     rp::Pictures pictures(rp::imagesFolder(root));
     rp::GameState state;
@@ -112,6 +115,7 @@ int main(int argc, char* argv[]) {
         dlg->txtPlayers[3]->setText("Cleo");
         dlg->imgGameTypeCheck_Click(1);
         windows.show("frmNewGame");
+        if (focus) dlg->imgPlayerCheck[2]->setFocus();
     } else if (which == "confirm") {
         state.ConfirmText = rp::text::ConfirmNewGame;
         windows.show("frmConfirmBox");
@@ -126,6 +130,7 @@ int main(int argc, char* argv[]) {
             windows.show("frmHighScores");
         } else if (which == "endgame") {
             windows.show("frmEndGame");
+            if (focus) windows.find<rp::frmEndGame>()->lblPlayer[2]->setFocus();
         } else if (which == "scorescheck") {
             QTimer::singleShot(0, [&] { windows.find<rp::frmScoresCheck>()->ShowScoresCheck(2); });
         } else {

@@ -61,7 +61,8 @@ void ClickableLabel::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);
     if (!hasFocus()) return;
     QPainter p(this);
-    p.setPen(QPen(QColor(255, 236, 150), 2, Qt::DotLine));
+    // These sit on the cream of a check box or of the results card.
+    p.setPen(QPen(QColor(30, 30, 150), 2, Qt::DotLine));
     p.drawRect(rect().adjusted(1, 1, -1, -1));
 }
 
