@@ -11,7 +11,9 @@ namespace rp {
 
 class LazySound : public SoundSink {
 public:
-    LazySound(const bool& soundOn, QString folder) : soundOn_(soundOn), folder_(std::move(folder)) {}
+    // backend: what makes the noise; empty for Qt Multimedia's.
+    LazySound(const bool& soundOn, QString folder, std::unique_ptr<SoundBackend> backend = {})
+        : soundOn_(soundOn), folder_(std::move(folder)), backend_(std::move(backend)) {}
 
     void play(std::string_view sound) override {
         if (player_) player_->play(sound);
@@ -20,7 +22,8 @@ public:
 
     void start() {
         if (player_) return;
-        player_ = std::make_unique<SoundPlayer>(soundOn_, folder_);
+        player_ = backend_ ? std::make_unique<SoundPlayer>(soundOn_, folder_, std::move(backend_))
+                           : std::make_unique<SoundPlayer>(soundOn_, folder_);
         if (!pending_.empty()) player_->play(pending_);
         pending_.clear();
     }
@@ -28,6 +31,7 @@ public:
 private:
     const bool& soundOn_;
     QString folder_;
+    std::unique_ptr<SoundBackend> backend_;
     std::unique_ptr<SoundPlayer> player_;
     std::string pending_;
 };

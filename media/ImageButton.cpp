@@ -1,6 +1,8 @@
 #include "ImageButton.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include "Sizes.h"
 #include "Texts.h"
@@ -67,5 +69,46 @@ void ImageButton::mouseReleaseEvent(QMouseEvent* event) {
 
 // A quick second click is just another press.
 void ImageButton::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+
+void ImageButton::setKeyboardFocusable(bool on) {
+    keyboard_ = on;
+    // Tab only: a mouse click must not move the focus.
+    setFocusPolicy(on ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void ImageButton::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (!keyboard_ || (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter)) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    // A held key repeats; one press is one click.
+    if (!event->isAutoRepeat()) click();
+}
+
+void ImageButton::click() {
+    if (isDown()) return;
+    press();
+    release();
+}
+
+void ImageButton::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!keyboard_ || !hasFocus()) return;
+    QPainter p(this);
+    p.setPen(QPen(QColor(255, 236, 150), 2, Qt::DotLine));
+    p.drawRect(rect().adjusted(1, 1, -1, -1));
+}
+
+void ImageButton::focusInEvent(QFocusEvent* event) {
+    QLabel::focusInEvent(event);
+    update();
+}
+
+void ImageButton::focusOutEvent(QFocusEvent* event) {
+    QLabel::focusOutEvent(event);
+    update();
+}
 
 }  // namespace rp

@@ -39,7 +39,20 @@ public:
     void press();
     void release();
 
+    // Off by default. When on, Tab reaches the button, a frame shows it has
+    // the focus, and Space or Enter clicks it (both halves at once, on the
+    // key going down, so the key's release cannot land in the next window).
+    void setKeyboardFocusable(bool on);
+    bool isKeyboardFocusable() const { return keyboard_; }
+    // Both halves of a click at once, as a key gives it; nothing while the
+    // mouse holds the button down.
+    void click();
+
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -54,6 +67,7 @@ private:
     std::function<void()> action_;
     std::function<void()> pressSound_;
     Qt::MouseButton down_ = Qt::NoButton;
+    bool keyboard_ = false;
 };
 
 }  // namespace rp

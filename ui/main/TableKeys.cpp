@@ -110,6 +110,8 @@ bool frmMain::handleKey(QKeyEvent* event) {
         return true;
     }
     if (mods & ~Qt::ShiftModifier) return false;
+    // Enter held down in the new-game dialog must not roll here.
+    if (event->isAutoRepeat() && (key == Qt::Key_Return || key == Qt::Key_Enter)) return true;
     validateSelection();
     switch (key) {
         case Qt::Key_1: case Qt::Key_2: case Qt::Key_3: case Qt::Key_4: case Qt::Key_5: {

@@ -101,7 +101,8 @@ private:
 };
 
 QAccessibleInterface* accessibleControl(const QString&, QObject* object) {
-    if (auto* button = qobject_cast<ImageButton*>(object))
+    // The buttons of the other windows have their own view.
+    if (auto* button = qobject_cast<ImageButton*>(object); button && button->window()->objectName() == QLatin1String("frmMain"))
         return new PressableAccessible(button, QAccessible::Button, [button] {
             button->press();
             button->release();

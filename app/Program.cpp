@@ -1,0 +1,74 @@
+#include "Program.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <cstdio>
+
+#include "GameWindows.h"
+#include "RandomDice.h"
+#include "TableLabel.h"
+#include "frmMain.h"
+#include "frmSplash.h"
+
+namespace rp {
+
+Program::Program(ProgramParts parts)
+    : pictures(imagesFolder(parts.root)),
+      sound(state.SoundOn, soundsFolder(parts.root), std::move(parts.soundBackend)),
+      windows({state, pictures, sound}),
+      services(windows, sound),
+      table(windows),
+      board(windows),
+      store(parts.settingsPath),
+      logic(state, table, services, board, store, parts.dice ? std::move(parts.dice) : randomDice()) {
+    installAccessibleControls();
+    defineGameWindows(windows, logic);
+    windows.define(frmMain::Name, [this](Windows& ws) { return new frmMain(ws, logic); });
+    services.onNotice = [this](std::string_view text) {
+        if (auto* main = windows.find<frmMain>())
+            main->announce(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
+                               .replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
+    };
+}
+
+bool Program::start() {
+    if (pictures.get("splash.jpg").isNull()) {
+        reportBadPictures({QStringLiteral("cannot decode picture: %1").arg(pictures.path("splash.jpg"))});
+        return false;
+    }
+    windows.show<frmSplash>();
+    // Once the splash is up: its three seconds are time enough for the rest.
+    QTimer::singleShot(0, &windows, [this] { finishStart(); });
+    return true;
+}
+
+void Program::finishStart() {
+    sound.start();
+    const QStringList bad = pictures.loadAll();
+    if (bad.isEmpty()) return;
+    // No window may go on to a game drawn with holes in it.
+    windows.setOnLastUnloaded({});
+    for (const char* name : {"frmSplash", "frmHighScores"}) windows.unload(QString::fromLatin1(name));
+    reportBadPictures(bad);
+    QCoreApplication::exit(1);
+}
+
+void Program::terminate() {
+    logic.SaveSettings();
+    QCoreApplication::exit(0);
+}
+
+void Program::reportBadPictures(const QStringList& bad) {
+    for (const QString& line : bad) std::fprintf(stderr, "Real Pentaro: %s\n", qPrintable(line));
+    std::fprintf(stderr, "Real Pentaro: pictures are looked for in %s\n", qPrintable(pictures.folder()));
+    // Nobody could dismiss a window on the offscreen platform.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        QMessageBox::critical(nullptr, QStringLiteral("Real Pentaro"),
+                              QStringLiteral("Real Pentaro cannot start: pictures are missing or "
+                                             "broken.\n\n%1\n\nLooked in: %2")
+                                  .arg(bad.join(u'\n'), pictures.folder()));
+}
+
+}  // namespace rp

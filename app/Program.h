@@ -1,0 +1,56 @@
+#pragma once
+// The whole program, put together: the game state and its rules, the
+// pictures and sounds, the settings file and every window. main() makes one
+// and starts it; tests make one with scripted dice, a sound recorder and a
+// settings file of their own.
+
+#include <QString>
+#include <memory>
+
+#include "GameState.h"
+#include "IniSettingsStore.h"
+#include "LazySound.h"
+#include "Logic.h"
+#include "TableForwarder.h"
+#include "WindowBoard.h"
+#include "WindowedServices.h"
+#include "Windows.h"
+
+namespace rp {
+
+struct ProgramParts {
+    QString root = programFolder();              // where images/, sounds/ and readme.txt are
+    QString settingsPath = IniSettingsStore::defaultPath();
+    DiceSource dice;                             // empty: the real dice
+    std::unique_ptr<SoundBackend> soundBackend;  // empty: Qt Multimedia
+};
+
+class Program {
+public:
+    explicit Program(ProgramParts parts = {});
+
+    // Puts the splash on screen with nothing decoded but its own picture;
+    // the rest follows once it shows (finishStart). False when even the
+    // splash cannot be drawn; the reason has been given.
+    bool start();
+    // Opens the sound device and decodes every picture while the splash
+    // stands. A missing or broken picture ends the program with status 1.
+    void finishStart();
+    // Killed politely (SIGTERM, SIGINT, SIGHUP): keep the settings, then go.
+    void terminate();
+
+    GameState state;
+    Pictures pictures;
+    LazySound sound;
+    Windows windows;
+    WindowedServices services;
+    TableForwarder table;
+    WindowBoard board;
+    IniSettingsStore store;
+    mdlLogic logic;
+
+private:
+    void reportBadPictures(const QStringList& bad);
+};
+
+}  // namespace rp

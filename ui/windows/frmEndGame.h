@@ -1,0 +1,56 @@
+#pragma once
+// The results of a finished game: the winner, each player's totals column
+// by column, and the two flashing pictures when a result entered a
+// high-score table. A player's name opens that player's card. Loaded afresh
+// for every finished game (by the table's end-of-game timer, which hides
+// the table and shows this window without waiting); done unloads it and
+// shows the high scores.
+
+#include <array>
+
+#include "Logic.h"
+#include "Windows.h"
+
+class QLabel;
+class QTimer;
+
+namespace rp {
+
+class ClickableLabel;
+class ImageButton;
+
+class frmEndGame : public Window {
+    Q_OBJECT
+public:
+    static constexpr const char* Name = "frmEndGame";
+    frmEndGame(Windows& windows, mdlLogic& logic);
+
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void lblPlayer_Click(int p);
+    void imgDone_MouseUp();
+
+    // Row r (1..7) of player p (1..4): lblScoreGrid<p>(r).
+    QLabel* lblScoreGrid(int p, int r) const { return grid_.at(p).at(r); }
+
+    QLabel* lblWinner;
+    std::array<ClickableLabel*, 5> lblPlayer{};  // 1-based
+    std::array<QLabel*, 7> Label1{};            // row captions, 0-based
+    QLabel* Label2;
+    QLabel *imgLeft, *imgRight;
+    QTimer *Timer1, *Timer2;
+    ImageButton* imgDone;
+
+protected:
+    void Form_Load() override;
+    void closeRequested() override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    mdlLogic& logic_;
+    std::array<std::array<QLabel*, 8>, 5> grid_{};
+};
+
+}  // namespace rp

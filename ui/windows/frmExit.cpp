@@ -1,0 +1,32 @@
+#include "frmExit.h"
+
+#include <QLabel>
+#include <QTimer>
+
+#include "Texts.h"
+#include "Verse.h"
+
+namespace rp {
+
+frmExit::frmExit(Windows& windows) : Window(windows, Name, size::ExitWindow, Placement::Screen, Frame::None) {
+    setWindowTitle(QStringLiteral("Goodbye"));
+    lblVerse = verseLabel(this, 960, 2220, 3315, 675, 12);
+    Timer1 = addTimer(3000, [this] { Timer1_Timer(); });
+}
+
+void frmExit::Form_Load() {
+    setBackground("splash.jpg");
+    sound().play(file::QuitSound);
+    lblVerse->setText(QStringLiteral("\"Even a fool, when he keeps\nsilent, is considered wise.\""));
+    Timer1->start();
+}
+
+void frmExit::Timer1_Timer() {
+    Timer1->stop();
+    unloadMe();
+}
+
+// Closed early: the farewell is cut short, the program ends as it would.
+void frmExit::closeRequested() { Timer1_Timer(); }
+
+}  // namespace rp

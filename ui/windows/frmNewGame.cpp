@@ -1,0 +1,180 @@
+#include "frmNewGame.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTimer>
+
+#include "ClickableLabel.h"
+#include "ImageButton.h"
+#include "Layout.h"
+#include "Texts.h"
+#include "WindowFonts.h"
+
+namespace rp {
+
+namespace {
+constexpr int NameLimit = 10;  // what a name box of the layout holds
+}
+
+frmNewGame::frmNewGame(Windows& windows, mdlLogic& logic)
+    : Window(windows, Name, size::NewGameWindow, Placement::OnMainWindow), logic_(logic) {
+    setWindowTitle(QStringLiteral("New Game"));
+
+    const auto& c1 = size::NewGamePlayerCheck1;
+    const auto& n1 = size::NewGameNameBox1;
+    QWidget* previous = nullptr;
+    auto chain = [&previous](QWidget* w) {
+        if (previous) setTabOrder(previous, w);
+        previous = w;
+    };
+    for (int i = 1; i <= MaxPlayers; ++i) {
+        const int down = size::NewGameRowStep * (i - 1);
+        auto* check = new ClickableLabel(this, QStringLiteral("imgPlayerCheck(%1)").arg(i));
+        check->setCheckable(true);
+        placeTwips(*check, c1.left, c1.top + down, c1.box());
+        check->setAccessibleName(i == 1 ? QStringLiteral("1 player") : QStringLiteral("%1 players").arg(i));
+        check->setToolTip(QStringLiteral("%1 (Space)").arg(check->accessibleName()));
+        check->setChecked(false);
+        connect(check, &ClickableLabel::clicked, this, [this, i] { imgPlayerCheck_Click(i); });
+        imgPlayerCheck[i] = check;
+
+        auto* box = new QLineEdit(QStringLiteral("Player %1").arg(i), this);
+        box->setObjectName(QStringLiteral("txtPlayers(%1)").arg(i));
+        box->setAccessibleName(QStringLiteral("Name of player %1").arg(i));
+        box->setMaxLength(NameLimit);
+        box->setFont(serifFont(12, true));
+        placeTwips(*box, n1.left, n1.top + down, n1.box());
+        box->installEventFilter(this);
+        txtPlayers[i] = box;
+        chain(check);
+        chain(box);
+    }
+    const char* typeNames[] = {"", "Three columns", "One column"};
+    const size::Rect* typeRects[] = {nullptr, &size::NewGameTypeCheck1, &size::NewGameTypeCheck2};
+    for (int i = 1; i <= 2; ++i) {
+        auto* check = new ClickableLabel(this, QStringLiteral("imgGameTypeCheck(%1)").arg(i));
+        check->setCheckable(true);
+        placeTwips(*check, typeRects[i]->left, typeRects[i]->top, typeRects[i]->box());
+        check->setAccessibleName(QString::fromLatin1(typeNames[i]));
+        check->setToolTip(QStringLiteral("%1 (Space)").arg(check->accessibleName()));
+        check->setChecked(false);
+        connect(check, &ClickableLabel::clicked, this, [this, i] { imgGameTypeCheck_Click(i); });
+        imgGameTypeCheck[i] = check;
+        chain(check);
+    }
+    imgOKButton = new ImageButton(pictures(), sound(), QStringLiteral("Done"), this);
+    imgOKButton->setObjectName(QStringLiteral("imgOKButton"));
+    placeTwips(*imgOKButton, size::NewGameDone.left, size::NewGameDone.top, size::NewGameDone.box());
+    imgOKButton->setKeyboardFocusable(true);
+    imgOKButton->setToolTip(QStringLiteral("Start the game (Enter)"));
+    imgOKButton->setAction([this] { imgOKButton_MouseUp(); });
+    chain(imgOKButton);
+}
+
+void frmNewGame::setCheck(ClickableLabel* check, bool on) {
+    if (on)
+        check->setPixmap(pictures().get("check.gif"));
+    else
+        check->clear();
+    check->setChecked(on);
+}
+
+void frmNewGame::Form_Load() {
+    setBackground("newgamebgnd.jpg");
+    setCheck(imgPlayerCheck[1], true);
+    setCheck(imgGameTypeCheck[2], true);
+    imgOKButton->setPictures("doneup.jpg", "donedn.jpg");
+    for (int i = 1; i <= MaxPlayers; ++i) state().PlayerName(i) = txtPlayers[i]->text().toStdString();
+    for (int i = 1; i <= MaxPlayers; ++i) {
+        txtPlayers[i]->setVisible(i == 1);
+        txtPlayers[i]->setEnabled(i == 1);
+    }
+    txtPlayers[1]->selectAll();
+    state().NumPlayers = 1;
+    state().GameType = 2;
+}
+
+void frmNewGame::SelectPlayerCount(int n) {
+    if (n < 1 || n > MaxPlayers) return;
+    for (int i = 1; i <= MaxPlayers; ++i) setCheck(imgPlayerCheck[i], i <= n);
+    // Players who do not take part count as finished in every column.
+    for (int p = 1; p <= MaxPlayers; ++p)
+        for (int c = 1; c <= Columns; ++c) state().ColumnDone(p, c) = p > n;
+    for (int i = 1; i <= MaxPlayers; ++i) txtPlayers[i]->setEnabled(i <= n);
+    for (int i = 1; i <= MaxPlayers; ++i) txtPlayers[i]->setVisible(i <= n);
+    txtPlayers[n]->setFocus(Qt::OtherFocusReason);
+    txtPlayers_GotFocus(n);
+    state().NumPlayers = static_cast<Int16>(n);
+}
+
+void frmNewGame::imgPlayerCheck_Click(int index) {
+    sound().play(file::PopSound);
+    SelectPlayerCount(index);
+}
+
+void frmNewGame::imgGameTypeCheck_Click(int index) {
+    sound().play(file::PopSound);
+    setCheck(imgGameTypeCheck[1], index == 1);
+    setCheck(imgGameTypeCheck[2], index != 1);
+    state().GameType = index == 1 ? 1 : 2;
+}
+
+void frmNewGame::txtPlayers_GotFocus(int index) { txtPlayers[index]->selectAll(); }
+
+bool frmNewGame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        for (int i = 1; i <= MaxPlayers; ++i) {
+            if (watched != txtPlayers[i]) continue;
+            // After the click that brought the focus has placed the cursor,
+            // so that typing still replaces the whole name.
+            QTimer::singleShot(0, txtPlayers[i], [this, i] { txtPlayers_GotFocus(i); });
+        }
+    }
+    return Window::eventFilter(watched, event);
+}
+
+void frmNewGame::imgOKButton_MouseUp() {
+    GameState& s = state();
+    for (int i = 1; i <= MaxPlayers; ++i) {
+        if (!txtPlayers[i]->isEnabled()) {
+            s.NumPlayers = static_cast<Int16>(i - 1);
+            SelectPlayerCount(i - 1);
+            break;
+        }
+    }
+    for (int p = 1; p <= s.NumPlayers; ++p) s.PlayerName(p) = txtPlayers[p]->text().toStdString();
+    s.CurrentPlayer = 1;
+    // StartNewGame puts the first name on the table.
+    logic_.StartNewGame();
+    s.GameInProgress = true;
+    windows().hide(Name);
+    windows().show(Windows::MainWindow);
+}
+
+// The keyboard's done: the same click and the same start as the mouse's.
+void frmNewGame::done() {
+    if (isVisible()) imgOKButton->click();
+}
+
+// The dialog has no way back: every way out starts the game.
+void frmNewGame::closeRequested() { done(); }
+
+void frmNewGame::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+            event->accept();
+            if (!event->isAutoRepeat()) done();
+            return;
+        default: Window::keyPressEvent(event);
+    }
+}
+
+void frmNewGame::showEvent(QShowEvent* event) {
+    Window::showEvent(event);
+    txtPlayers[1]->setFocus(Qt::OtherFocusReason);
+    txtPlayers_GotFocus(1);
+}
+
+}  // namespace rp

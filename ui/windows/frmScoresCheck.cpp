@@ -1,0 +1,239 @@
+#include "frmScoresCheck.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+
+#include "ImageButton.h"
+#include "Layout.h"
+#include "Texts.h"
+#include "WindowFonts.h"
+
+namespace rp {
+
+namespace {
+
+const QColor Navy(0, 0, 128);
+
+// The card of the table, twip for twip: box tops of rows 1..20 (row 15 has
+// no box of its own; its labels sit out of sight below the window).
+constexpr std::array<int, 21> RowTop = {0,    1500, 1740, 1980, 2220, 2460, 2700, 2940,
+                                        3180, 3405, 3900, 4140, 4380, 4620, 4860, 8400,
+                                        5340, 5580, 6060, 6300, 6540};
+constexpr std::array<int, 4> ColumnLeft = {0, 2055, 3135, 4215};
+constexpr std::array<std::array<int, 4>, 4> BonusLeft = {
+    {{}, {0, 2055, 2415, 2775}, {0, 3135, 3495, 3840}, {0, 4215, 4560, 4875}}};
+constexpr std::array<int, 4> ChipLeft = {0, 2220, 3300, 4380};
+constexpr std::array<int, 4> ChipTotalLeft = {0, 2760, 3840, 4920};
+
+int captionWidth(int row) {
+    switch (row) {
+        case 8: return 1575;
+        case 13: return 1215;
+        case 14:
+        case 15: return 1275;
+        default: return 1035;
+    }
+}
+
+// The names the table gives its boxes, so a card reads the same in both.
+QString boxDescription(int column, int row) {
+    QString name = qstr(text::RowCaptions[row - 1]);
+    if (row == row::UpperTotal2 || row == row::LowerTotal2) name += QStringLiteral(" (row %1)").arg(row);
+    return QStringLiteral("Game %1, %2").arg(column).arg(name);
+}
+
+// The frame and rules of the card, drawn over the paper.
+class CardGrid : public QWidget {
+public:
+    explicit CardGrid(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        auto line = [&p](int x1, int y1, int x2, int y2, int width) {
+            p.setPen(QPen(Qt::black, width, Qt::SolidLine, Qt::FlatCap));
+            p.drawLine(px(x1), px(y1), px(x2), px(y2));
+        };
+        p.setPen(QPen(Qt::black, 2));
+        p.drawRect(px(315), px(1485), px(4935), px(5295));
+        for (int k = 0; k <= 20; ++k) {
+            const bool heavy = k == 5 || k == 8 || k == 9 || k == 16 || k == 17 || k == 18;
+            line(315, 1725 + 240 * k, 5235, 1725 + 240 * k, heavy ? 2 : 1);
+        }
+        for (int x : {2055, 3135, 4215}) {
+            line(x, 1485, x, 3645, 1);
+            line(x, 3885, x, 5805, 1);
+            line(x, 6045, x, 6765, 1);
+        }
+        for (int x : {2415, 2775, 3495, 3855, 4560, 4890}) line(x, 5085, x, 5325, 1);
+    }
+};
+
+}  // namespace
+
+frmScoresCheck::frmScoresCheck(Windows& windows)
+    : Window(windows, Name, size::ScoresCheckWindow, Placement::Screen) {
+    setWindowTitle(QStringLiteral("Score Card"));
+
+    imgPaper = new QLabel(this);
+    imgPaper->setObjectName(QStringLiteral("imgPaper"));
+    imgPaper->setScaledContents(true);
+    imgPaper->setFrameShape(QFrame::Box);
+    const auto& paper = size::ScoresCheckPaper;
+    placeTwips(*imgPaper, paper.left, paper.top, paper.box());
+    (new CardGrid(this))->setGeometry(rect());
+
+    auto label = [this](const QString& name, int l, int t, int w, int h, const QFont& font,
+                        Qt::Alignment align, const QString& caption = {}) {
+        auto* lbl = new QLabel(caption, this);
+        lbl->setObjectName(name);
+        placeTwips(*lbl, l, t, w, h);
+        lbl->setFont(font);
+        lbl->setAlignment(align | Qt::AlignVCenter);
+        lbl->setAttribute(Qt::WA_TranslucentBackground);
+        return lbl;
+    };
+    auto navy = [](QLabel* l) {
+        QPalette p = l->palette();
+        p.setColor(QPalette::WindowText, Navy);
+        l->setPalette(p);
+        return l;
+    };
+
+    lblPlayer = label(QStringLiteral("lblPlayer"), 315, 1065, 1815, 375, serifFont(14.25, true), Qt::AlignLeft);
+    QFont heading;
+    heading.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    heading.setPointSizeF(8.25);
+    Label4 = label(QStringLiteral("Label4"), 2295, 1245, 615, 195, heading, Qt::AlignHCenter, QStringLiteral("Game 1"));
+    Label5 = label(QStringLiteral("Label5"), 3375, 1245, 615, 195, heading, Qt::AlignHCenter, QStringLiteral("Game 2"));
+    Label6 = label(QStringLiteral("Label6"), 4455, 1245, 615, 195, heading, Qt::AlignHCenter, QStringLiteral("Game 3"));
+
+    for (int r = 1; r <= Rows; ++r) {
+        Label1[r - 1] = label(QStringLiteral("Label1(%1)").arg(r - 1), 435, r == row::Pentaro ? 5100 : RowTop[r],
+                              captionWidth(r), 195, serifFont(9.75, r == row::Score), Qt::AlignLeft,
+                              qstr(text::RowCaptions[r - 1]));
+        for (int c = 1; c <= Columns; ++c) {
+            QLabel* box = navy(label(QStringLiteral("lblGame%1(%2)").arg(c).arg(r), ColumnLeft[c], RowTop[r], 1095,
+                                     195, serifFont(9.75, r == row::UpperTotal || r == row::Score),
+                                     Qt::AlignHCenter));
+            box->setAccessibleDescription(boxDescription(c, r));
+            // Row 15 is shown by the bonus boxes.
+            if (r == row::Pentaro) box->hide();
+            lblGame_[c][r] = box;
+        }
+    }
+    for (int c = 1; c <= Columns; ++c) {
+        for (int b = 1; b <= BonusBoxes; ++b) {
+            QLabel* box = navy(label(QStringLiteral("lblGame%1Y(%2)").arg(c).arg(b), BonusLeft[c][b], 5100, 375,
+                                     195, serifFont(9.75), Qt::AlignHCenter));
+            box->setAccessibleDescription(QStringLiteral("Game %1, Pentaro box %2").arg(c).arg(b));
+            lblGameY_[c][b] = box;
+        }
+    }
+    Label2 = label(QStringLiteral("Label2"), 1110, 5100, 930, 195, serifFont(8.25), Qt::AlignLeft,
+                   QStringLiteral("(50,100,100)"));
+    Label3 = label(QStringLiteral("Label3"), 300, 6885, 1575, 315, serifFont(12, true), Qt::AlignLeft,
+                   QStringLiteral("Pentaro Chips:"));
+    for (int c = 1; c <= Columns; ++c) {
+        auto* chip = new QLabel(this);
+        chip->setObjectName(QStringLiteral("imgPentaroChip(%1)").arg(c));
+        chip->setScaledContents(true);
+        chip->setAccessibleName(QStringLiteral("Chip, Game %1").arg(c));
+        placeTwips(*chip, ChipLeft[c], 6810, 450, 450);
+        imgPentaroChip[c] = chip;
+        lblChipTotal[c] = label(QStringLiteral("lblChipTotal(%1)").arg(c), ChipTotalLeft[c], 6900, 195, 255,
+                                serifFont(12, true), Qt::AlignHCenter);
+        lblChipTotal[c]->setAccessibleDescription(QStringLiteral("Chips, Game %1").arg(c));
+    }
+
+    imgDoneButton = new ImageButton(pictures(), sound(), QStringLiteral("Done"), this);
+    imgDoneButton->setObjectName(QStringLiteral("imgDoneButton"));
+    const auto& d = size::ScoresCheckDone;
+    placeTwips(*imgDoneButton, d.left, d.top, d.box());
+    imgDoneButton->setKeyboardFocusable(true);
+    imgDoneButton->setToolTip(QStringLiteral("Back to the results (Enter or Escape)"));
+    imgDoneButton->setAction([this] { imgDoneButton_MouseUp(); });
+}
+
+void frmScoresCheck::Form_Load() {
+    imgPaper->setPixmap(pictures().get("paper.jpg"));
+    setBackground("scorescheckbgnd.jpg");
+    imgDoneButton->setPictures("doneup.jpg", "donedn.jpg");
+}
+
+void frmScoresCheck::setChip(int column, bool shown) {
+    if (shown)
+        imgPentaroChip[column]->setPixmap(pictures().get(file::Chip[column]));
+    else
+        imgPentaroChip[column]->clear();
+    imgPentaroChip[column]->setAccessibleDescription(shown ? QStringLiteral("shown") : QString());
+}
+
+void frmScoresCheck::fillColumn(int p, int column) {
+    const GameState& s = state();
+    for (int r = 1; r <= Rows; ++r) {
+        if (r == row::Pentaro) continue;
+        if (s.Used(p, r, column)) lblGame_[column][r]->setText(QString::number(s.Score(p, r, column)));
+    }
+}
+
+// Box 1 shows its value once closed, a scratch as "0"; boxes 2 and 3 only
+// when they hold something.
+void frmScoresCheck::fillBonusBoxes(int p, int column) {
+    const GameState& s = state();
+    for (int b = 1; b <= BonusBoxes; ++b) {
+        const bool shown = s.BonusUsed(p, b, column) && (b == 1 || s.BonusScore(p, b, column) > 0);
+        if (shown) lblGameY_[column][b]->setText(QString::number(s.BonusScore(p, b, column)));
+    }
+}
+
+void frmScoresCheck::ShowScoresCheck(int p) {
+    if (p < 1 || p > MaxPlayers) return;
+    const GameState& s = state();
+    lblPlayer->clear();
+    for (int c = 1; c <= Columns; ++c) {
+        for (int r = 1; r <= Rows; ++r)
+            if (r != row::Pentaro) lblGame_[c][r]->clear();
+        for (int b = 1; b <= BonusBoxes; ++b) lblGameY_[c][b]->clear();
+        setChip(c, false);
+        lblChipTotal[c]->clear();
+    }
+    lblPlayer->setText(qstr(s.PlayerName(p)));
+    fillColumn(p, 1);
+    fillBonusBoxes(p, 1);
+    for (int c = 1; c <= Columns; ++c) {
+        if (s.ChipCount(p, c) <= 0) continue;
+        setChip(c, true);
+        lblChipTotal[c]->setText(QString::number(s.ChipCount(p, c)));
+    }
+    if (s.GameType == 1) {
+        fillColumn(p, 2);
+        fillColumn(p, 3);
+        fillBonusBoxes(p, 2);
+        fillBonusBoxes(p, 3);
+    }
+    windows().showModal(Name);
+}
+
+void frmScoresCheck::imgDoneButton_MouseUp() { windows().hide(Name); }
+
+void frmScoresCheck::closeRequested() {
+    if (isVisible()) imgDoneButton->click();
+}
+
+void frmScoresCheck::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Escape) {
+        Window::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (!event->isAutoRepeat()) closeRequested();
+}
+
+void frmScoresCheck::showEvent(QShowEvent* event) {
+    Window::showEvent(event);
+    imgDoneButton->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace rp

@@ -1,0 +1,39 @@
+#include "frmSplash.h"
+
+#include <QLabel>
+#include <QTimer>
+
+#include "Texts.h"
+#include "Verse.h"
+
+namespace rp {
+
+frmSplash::frmSplash(Windows& windows, mdlLogic& logic)
+    : Window(windows, Name, size::Splash, Placement::Screen, Frame::None), logic_(logic) {
+    setWindowTitle(QStringLiteral("Splash"));
+    lblVerse = verseLabel(this, 1020, 2220, 3255, 615, 11.25);
+    Timer1 = addTimer(3000, [this] { Timer1_Timer(); });
+}
+
+void frmSplash::Form_Load() {
+    windows().load(QStringLiteral("frmHighScores"));
+    logic_.LoadSettings();
+    setBackground("splash.jpg");
+    sound().play(file::SplashSound);
+    lblVerse->setText(QStringLiteral("\"Iron sharpens iron, so\none man sharpens another.\""));
+    Timer1->start();
+}
+
+void frmSplash::Timer1_Timer() {
+    Timer1->stop();
+    for (const char* w : {"frmNewGame", Windows::MainWindow, "frmConfirmBox", "frmConfirmBox2", "frmScoresCheck"})
+        windows().load(QString::fromLatin1(w));
+    unloadMe();
+    windows().show(Windows::MainWindow);
+}
+
+void frmSplash::closeRequested() {
+    if (Timer1->isActive()) Timer1_Timer();
+}
+
+}  // namespace rp
