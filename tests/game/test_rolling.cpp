@@ -30,7 +30,6 @@ TEST(Rolling, EachDieShowsItsOwnFacesThenLandsOnTheDraw) {
     EXPECT_EQ(rig.state.Dice(3), 4);
     EXPECT_EQ(rig.table.rolling[3], "die4.gif");
     EXPECT_TRUE(rig.table.rollingEnabled[3]);
-    EXPECT_EQ(rig.table.animators.count({3, 1}), 0u);
     rig.landDice();
     EXPECT_TRUE(rig.table.animators.empty());
     rig.logic.RollPauseTimer();
@@ -38,7 +37,7 @@ TEST(Rolling, EachDieShowsItsOwnFacesThenLandsOnTheDraw) {
     EXPECT_FALSE(rig.table.timerOn(TableTimer::RollPause));
 }
 
-TEST(Rolling, KeptDiceStayAndALastLandingMakesTheFiveOfAKind) {
+TEST(Rolling, KeptDiceStayUntilTheTurnEnds) {
     Rig rig;
     rig.newGame(1, 2);
     rig.roll({6, 5, 6, 6, 6});
@@ -58,6 +57,13 @@ TEST(Rolling, KeptDiceStayAndALastLandingMakesTheFiveOfAKind) {
     rig.logic.KeepDiceClick(1);
     EXPECT_EQ(rig.table.rolling[1], "die6.gif");
     EXPECT_FALSE(rig.state.DieKept(1));
+    // A single player's next turn starts at once, with fresh dice.
+    ASSERT_TRUE(rig.logic.BonusBoxClick(1, 1));
+    EXPECT_FALSE(rig.table.nextVisible || rig.table.timerOn(TableTimer::Next));
+    EXPECT_EQ(rig.table.rollCount, "0");
+    EXPECT_EQ(rig.table.kept[3], "");
+    EXPECT_EQ(rig.table.rolling[3], "die6.gif");
+    EXPECT_FALSE(rig.table.rollingEnabled[3] || rig.state.DieKept(3));
 }
 
 // The press is silent while a roll is possible; after three rolls, or

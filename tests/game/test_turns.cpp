@@ -20,21 +20,6 @@ void finish(Rig& rig, int p, bool leaveChance = false) {
 }
 }  // namespace
 
-TEST(Turns, SinglePlayerGoesOnAtOnceWithFreshDice) {
-    Rig rig;
-    rig.newGame(1, 1);
-    rig.roll({1, 2, 3, 4, 5});
-    rig.logic.RollingDiceClick(3);
-    ASSERT_TRUE(rig.logic.ScoreBoxClick(1, row::LargeStraight));
-    EXPECT_FALSE(rig.table.nextVisible || rig.table.timerOn(TableTimer::Next));
-    EXPECT_EQ(rig.table.rollCount, "0");
-    EXPECT_EQ(rig.table.rolling[3], "die6.gif");
-    EXPECT_EQ(rig.table.kept[3], "");
-    EXPECT_FALSE(rig.table.rollingEnabled[3] || rig.state.DieKept(3));
-    EXPECT_EQ(rig.table.at(1, row::LargeStraight), "40");
-    EXPECT_EQ(rig.table.at(2, row::Pentaro), "0");
-}
-
 // Four players, two already finished: the turn passes over them after the
 // pause, and the last open player plays on alone, still with the pause.
 TEST(Turns, PauseThenTheNextOpenPlayer) {

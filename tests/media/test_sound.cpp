@@ -16,12 +16,7 @@ namespace {
 // Collects what the code under test writes on standard error.
 class StderrCapture {
 public:
-    StderrCapture() {
-        file_.open();
-        std::fflush(stderr);
-        saved_ = dup(2);
-        dup2(file_.handle(), 2);
-    }
+    StderrCapture() : saved_((file_.open(), std::fflush(stderr), dup(2))) { dup2(file_.handle(), 2); }
     ~StderrCapture() { restore(); }
     QStringList lines() {
         restore();
@@ -38,7 +33,7 @@ private:
         saved_ = -1;
     }
     QTemporaryFile file_;
-    int saved_ = -1;
+    int saved_;
 };
 
 }  // namespace
