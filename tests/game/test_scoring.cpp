@@ -111,6 +111,7 @@ TEST(JokerGate, Decisions) {
         {"one column: upper needs its 50 box", 2, {-1}, {}, {2, 2, 2, 2, 2}, 1, 2, -1, UpperOne, 0},
         {"one column: like number open", 2, {50}, {}, {4, 4, 4, 4, 4}, 1, 16, -1, LowerOne, 0},
         {"upper joker takes a chip", 2, {50}, {}, {4, 4, 4, 4, 4}, 1, 4, 20, "", 1},
+        {"the chip of the column entered", 1, {0, 50, 0}, {}, {4, 4, 4, 4, 4}, 2, 4, 20, "", 1},
         {"lower joker: full value and a chip", 2, {50}, {{1, 4}}, {4, 4, 4, 4, 4}, 1, 14, 40, "", 1},
         {"given-up 50 box: no chip", 2, {0}, {{1, 3}}, {3, 3, 3, 3, 3}, 1, 12, 25, "", 0},
         {"like number open in column 2", 1, {0, 0, 0}, {{1, 2}, {3, 2}}, {2, 2, 2, 2, 2}, 1, 13, -1,
@@ -171,6 +172,7 @@ TEST(BonusBoxes, FiftyThenHundredsWithChipsOfTheirOwnColumn) {
     EXPECT_EQ(rig.state.ChipCount(1, 2), 0);
 
     rig.roll({3, 3, 3, 3, 3});
+    EXPECT_FALSE(rig.logic.BonusBoxClick(2, 3));  // box 2 still open
     ASSERT_TRUE(rig.logic.BonusBoxClick(2, 2));
     EXPECT_EQ(rig.table.bonusAt(2, 2), "100");
     // The single player's card is shown again at once, chip included.
