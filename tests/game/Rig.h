@@ -25,14 +25,12 @@ struct FakeTable : TableView {
     std::set<TableTimer> timers;
     std::set<std::pair<int, int>> animators;
 
-    std::string at(int column, int row) const {
-        auto it = box.find({column, row});
-        return it == box.end() ? "" : it->second;
+    static std::string get(const std::map<std::pair<int, int>, std::string>& m, int a, int b) {
+        auto it = m.find({a, b});
+        return it == m.end() ? "" : it->second;
     }
-    std::string bonusAt(int column, int b) const {
-        auto it = bonus.find({column, b});
-        return it == bonus.end() ? "" : it->second;
-    }
+    std::string at(int column, int row) const { return get(box, column, row); }
+    std::string bonusAt(int column, int b) const { return get(bonus, column, b); }
     bool timerOn(TableTimer t) const { return timers.count(t) > 0; }
 
     void setBoxCaption(int c, int r, std::string_view t) override { box[{c, r}] = t; }
@@ -68,10 +66,7 @@ struct FakeServices : GameServices {
 };
 
 struct FakeBoard : HighScoreBoard {
-    struct Entry {
-        std::string name, score;
-        bool highlighted = false;
-    };
+    struct Entry { std::string name, score; bool highlighted = false; };
     std::map<std::pair<char, int>, Entry> entries;
     Entry entry(char table, int place) const {
         auto it = entries.find({table, place});
@@ -87,16 +82,15 @@ struct MapStore : SettingsStore {
     bool writable = true;
     int flushes = 0, failedFlushes = 0;
     std::vector<std::string> setAsideReasons;
+    static std::string key(std::string_view s, std::string_view k) { return std::string(s).append("/").append(k); }
     std::string read(std::string_view s, std::string_view k) override {
-        auto it = values.find(std::string(s) + "/" + std::string(k));
+        auto it = values.find(key(s, k));
         return it == values.end() ? "" : it->second;
     }
-    void write(std::string_view s, std::string_view k, std::string_view v) override {
-        values[std::string(s) + "/" + std::string(k)] = v;
-    }
+    void write(std::string_view s, std::string_view k, std::string_view v) override { values[key(s, k)] = v; }
     bool flush() override {
         ++flushes;
-        if (!writable) ++failedFlushes;
+        failedFlushes += !writable;
         return writable;
     }
     void setAside(std::string_view reason) override {
@@ -114,9 +108,8 @@ struct Rig {
     MapStore store;
     std::deque<int> script;
     mdlLogic logic{state, table, services, board, store, [this] {
-                       if (script.empty()) return 1;
-                       int v = script.front();
-                       script.pop_front();
+                       const int v = script.empty() ? 1 : script.front();
+                       if (!script.empty()) script.pop_front();
                        return v;
                    }};
 

@@ -16,12 +16,7 @@ namespace {
 // Collects what the code under test writes on standard error.
 class StderrCapture {
 public:
-    StderrCapture() {
-        file_.open();
-        std::fflush(stderr);
-        saved_ = dup(2);
-        dup2(file_.handle(), 2);
-    }
+    StderrCapture() : saved_((file_.open(), std::fflush(stderr), dup(2))) { dup2(file_.handle(), 2); }
     ~StderrCapture() { restore(); }
     QStringList lines() {
         restore();
@@ -38,7 +33,7 @@ private:
         saved_ = -1;
     }
     QTemporaryFile file_;
-    int saved_ = -1;
+    int saved_;
 };
 
 }  // namespace
@@ -57,49 +52,27 @@ private slots:
         QVERIFY(rptest::writeFile(sounds() + "/error.wav", "RIFF this is no wave at all"));
     }
 
-    void playsOnlyWhileTheSwitchIsOn() {
+    // Nothing while the switch is off (not even cutting the playing sound
+    // short), the newest sound cuts off the one before, the same one again
+    // starts over, and a file that cannot be played is silent, still ends
+    // the one before and is reported on one line however often asked for.
+    void theSwitchTheNewestSoundAndUnplayableFiles() {
         bool soundOn = false;
         auto rec = std::make_unique<rptest::RecordingBackend>();
-        auto* log = &rec->log;
-        rp::SoundPlayer player(soundOn, sounds(), std::move(rec));
-        player.play("pop.wav");
-        QVERIFY(log->isEmpty());
-        soundOn = true;
-        player.play("pop.wav");
-        QCOMPARE(*log, QStringList{"start pop.wav"});
-        // Switched off while a sound plays: later sounds are not heard and
-        // do not cut the playing one short either.
-        soundOn = false;
-        player.play("clap.wav");
-        QCOMPARE(*log, QStringList{"start pop.wav"});
-    }
-
-    void theNewestSoundCutsOffThePlayingOne() {
-        bool soundOn = true;
-        auto rec = std::make_unique<rptest::RecordingBackend>();
-        auto* log = &rec->log;
-        rp::SoundPlayer player(soundOn, sounds(), std::move(rec));
-        player.play("clap.wav");
-        player.play("pop.wav");
-        player.play("pop.wav");  // the same sound again starts over
-        QCOMPARE(*log, (QStringList{"start clap.wav", "stop clap.wav", "start pop.wav", "stop pop.wav",
-                                    "start pop.wav"}));
-    }
-
-    // A file that cannot be played is silent, ends the one before it like any
-    // newer sound, and is reported on one line however often it is asked for.
-    void anUnplayableFileIsSilentAndReportedOnce() {
-        bool soundOn = true;
-        auto rec = std::make_unique<rptest::RecordingBackend>();
         rec->unplayable = {"missing.wav"};
-        auto* log = &rec->log;
+        const QStringList& log = rec->log;
         rp::SoundPlayer player(soundOn, sounds(), std::move(rec));
         StderrCapture err;
+        player.play("pop.wav");
+        soundOn = true;
+        player.play("pop.wav");
+        soundOn = false;
         player.play("clap.wav");
-        player.play("missing.wav");
-        player.play("missing.wav");
+        soundOn = true;
+        for (const char* name : {"clap.wav", "pop.wav", "pop.wav", "missing.wav", "missing.wav"}) player.play(name);
         const QStringList lines = err.lines();
-        QCOMPARE(*log, (QStringList{"start clap.wav", "stop clap.wav"}));
+        QCOMPARE(log, (QStringList{"start pop.wav", "stop pop.wav", "start clap.wav", "stop clap.wav",
+                                   "start pop.wav", "stop pop.wav", "start pop.wav", "stop pop.wav"}));
         QCOMPARE(lines.size(), 1);
         QVERIFY(lines[0].contains(sounds() + "/missing.wav"));
     }

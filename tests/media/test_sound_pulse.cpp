@@ -98,12 +98,8 @@ private slots:
 
     void cleanupTestCase() {
         for (QProcess* p : {&recorder, &server}) {
-            if (p->state() == QProcess::NotRunning) continue;
             p->terminate();
-            if (!p->waitForFinished(5000)) {
-                p->kill();
-                p->waitForFinished(5000);
-            }
+            if (!p->waitForFinished(5000)) p->kill(), p->waitForFinished(5000);
         }
     }
 
@@ -127,12 +123,10 @@ private slots:
         QTest::qWait(2500);
 
         const QList<Slice> heard = slices(start);
-        const qsizetype firstHigh = heard.indexOf(Slice::High);
-        const qsizetype lastHigh = heard.lastIndexOf(Slice::High);
-        QVERIFY(heard.count(Slice::High) >= 3);
         QString trace;  // one character per slice, for the failure message
         for (Slice s : heard) trace += ".LHO"[int(s)];
-        QVERIFY2(heard.count(Slice::Low) >= 6, qPrintable(trace));
+        const qsizetype firstHigh = heard.indexOf(Slice::High), lastHigh = heard.lastIndexOf(Slice::High);
+        QVERIFY2(heard.count(Slice::High) >= 3 && heard.count(Slice::Low) >= 6, qPrintable(trace));
         QVERIFY2(heard.mid(firstHigh).count(Slice::Low) == 0, qPrintable(trace));
         // After the short tone: silence, give or take a slice of fading.
         const QList<Slice> after = heard.mid(lastHigh + 3);

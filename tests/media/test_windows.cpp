@@ -11,13 +11,9 @@
 
 namespace {
 
-struct Counters {
-    int loads = 0;
-    int closeRequests = 0;
-};
-Counters counters;
+int loads = 0, closeRequests = 0;
 
-// A plain window that counts its load steps.
+// A plain window that counts its load steps, with a timer of its own.
 class frmProbe : public rp::Window {
 public:
     static constexpr const char* Name = "frmProbe";
@@ -29,7 +25,7 @@ public:
     using Window::unloadMe;
 
 protected:
-    void Form_Load() override { ++counters.loads; }
+    void Form_Load() override { ++loads; }
 };
 
 // A window with its own way out, as the table window has.
@@ -39,7 +35,7 @@ public:
     explicit frmOwnExit(rp::Windows& w) : Window(w, Name, rp::size::Celebration, Placement::Screen) {}
 
 protected:
-    void closeRequested() override { ++counters.closeRequests; }
+    void closeRequested() override { ++closeRequests; }
 };
 
 // Shown modally; hides or unloads itself once frmProbe's timer has ticked
@@ -48,10 +44,14 @@ class frmModal : public rp::Window {
 public:
     static constexpr const char* Name = "frmModal";
     explicit frmModal(rp::Windows& w) : Window(w, Name, rp::size::MessageWindow, Placement::OnMainWindow) {
-        watch = addTimer(1, [this] { step(); });
+        watch = addTimer(1, [this] {
+            wasModalWhileWaiting = QApplication::activeModalWidget() == this;
+            if (probe->ticks < startTicks + 3) return;
+            watch->stop();
+            if (unloadAtEnd) unloadMe(); else hide();
+        });
     }
-    bool unloadAtEnd = false;
-    bool wasModalWhileWaiting = false;
+    bool unloadAtEnd = false, wasModalWhileWaiting = false;
     QTimer* watch;
 
 protected:
@@ -62,15 +62,6 @@ protected:
     }
 
 private:
-    void step() {
-        wasModalWhileWaiting = QApplication::activeModalWidget() == this;
-        if (probe->ticks < startTicks + 3) return;
-        watch->stop();
-        if (unloadAtEnd)
-            unloadMe();
-        else
-            hide();
-    }
     frmProbe* probe = nullptr;
     int startTicks = 0;
 };
@@ -88,7 +79,7 @@ private slots:
     void initTestCase() { QVERIFY(rig.writePictures()); }
 
     void init() {
-        counters = {};
+        loads = closeRequests = 0;
         lastUnloaded = false;
         rig.renew();
         windows->setOnLastUnloaded([this] { lastUnloaded = true; });
@@ -99,68 +90,53 @@ private slots:
 
     void cleanup() { windows.reset(); }
 
-    void loadingTwiceRunsTheLoadStepOnce() {
-        frmProbe* w = windows->load<frmProbe>();
-        QVERIFY(w);
-        QVERIFY(!w->isVisible());  // loaded means created hidden
-        QCOMPARE(windows->load<frmProbe>(), w);
-        windows->show<frmProbe>();
-        windows->show<frmProbe>();
-        QCOMPARE(counters.loads, 1);
-        QVERIFY(w->isVisible());
-        // Fixed size from the twips of the layout: 3000 x 1005.
-        QCOMPARE(w->size(), QSize(200, 67));
-    }
-
-    void unloadThenLoadRunsTheLoadStepAgain() {
+    // Loaded means created hidden, its load step run once however often it
+    // is loaded or shown; unloaded, it dies with its timers and loads anew.
+    void theLoadStepRunsOncePerLoad() {
         QPointer<frmProbe> first = windows->load<frmProbe>();
-        first->ticker->start();
-        windows->show<frmProbe>();
-        windows->unload<frmProbe>();
-        QVERIFY(!windows->isLoaded<frmProbe>());
         QVERIFY(!first->isVisible());
-        QVERIFY(!first->ticker->isActive());  // its timers die with it
+        QCOMPARE(windows->load<frmProbe>(), first.data());
+        windows->show<frmProbe>();
+        windows->show<frmProbe>();
+        QCOMPARE(loads, 1);
+        QCOMPARE(first->size(), QSize(200, 67));  // 3000 x 1005 twips
+        first->ticker->start();
+        windows->unload<frmProbe>();
+        QVERIFY(!windows->isLoaded<frmProbe>() && !first->isVisible() && !first->ticker->isActive());
         QVERIFY(lastUnloaded);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(first.isNull());
-
-        frmProbe* second = windows->load<frmProbe>();
-        QCOMPARE(counters.loads, 2);
-        QCOMPARE(second->ticks, 0);
+        QCOMPARE(windows->load<frmProbe>()->ticks, 0);
+        QCOMPARE(loads, 2);
         windows->unload<frmProbe>();
         windows->unload<frmProbe>();  // unloading an unloaded window is harmless
     }
 
-    // The caller of a modal show waits, other windows' timers tick meanwhile,
-    // and the show returns once the window hides itself.
-    void modalShowReturnsWhenTheWindowHidesItself() {
+    // The caller of a modal show waits while other windows' timers tick, and
+    // goes on once the window hides or unloads itself.
+    void aModalShowWaitsUntilTheWindowHidesOrUnloads_data() {
+        QTest::addColumn<bool>("unloadAtEnd");
+        QTest::newRow("hides") << false;
+        QTest::newRow("unloads") << true;
+    }
+    void aModalShowWaitsUntilTheWindowHidesOrUnloads() {
+        QFETCH(bool, unloadAtEnd);
         frmProbe* probe = windows->load<frmProbe>();
         probe->ticker->start();
         windows->show<frmProbe>();
-
+        QPointer<frmModal> modal = windows->load<frmModal>();
+        modal->unloadAtEnd = unloadAtEnd;
         windows->showModal<frmModal>();
-        frmModal* modal = windows->find<frmModal>();
-        QVERIFY(modal);  // hidden, not unloaded
-        QVERIFY(!modal->isVisible());
         QVERIFY(modal->wasModalWhileWaiting);
         QVERIFY(probe->ticks >= 3);
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
-
-        // Shown again without waiting, it is no longer modal.
-        windows->show<frmModal>();
+        QCOMPARE(windows->isLoaded<frmModal>(), !unloadAtEnd);
+        QVERIFY(!lastUnloaded);
+        if (unloadAtEnd) return;
+        QVERIFY(!modal->isVisible());
+        windows->show<frmModal>();  // shown again without waiting: no longer modal
         QCOMPARE(modal->windowModality(), Qt::NonModal);
-        QCOMPARE(counters.loads, 1);
-    }
-
-    void modalShowReturnsWhenTheWindowUnloadsItself() {
-        frmProbe* probe = windows->load<frmProbe>();
-        probe->ticker->start();
-        frmModal* modal = windows->load<frmModal>();
-        modal->unloadAtEnd = true;
-        windows->showModal<frmModal>();
-        QVERIFY(!windows->isLoaded<frmModal>());
-        QVERIFY(modal->wasModalWhileWaiting);
-        QVERIFY(!lastUnloaded);  // frmProbe is still loaded
+        QCOMPARE(loads, 1);
     }
 
     // A close request from the window manager never leaves a window
@@ -169,16 +145,13 @@ private slots:
         frmOwnExit* own = windows->load<frmOwnExit>();
         windows->show<frmOwnExit>();
         QVERIFY(!own->close());
-        QCOMPARE(counters.closeRequests, 1);
-        QVERIFY(windows->isLoaded<frmOwnExit>());
-        QVERIFY(own->isVisible());
-
-        windows->load<frmProbe>();
+        QCOMPARE(closeRequests, 1);
+        QVERIFY(windows->isLoaded<frmOwnExit>() && own->isVisible());
+        QVERIFY(!(own->windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint |
+                                         Qt::WindowMaximizeButtonHint)));
         windows->show<frmProbe>();
         windows->find<frmProbe>()->close();
         QVERIFY(!windows->isLoaded<frmProbe>());
-        QVERIFY(!(own->windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint |
-                                         Qt::WindowMaximizeButtonHint)));
     }
 
     // Last: the default end of the program leaves the application loop.
@@ -187,7 +160,6 @@ private slots:
         windows->define<frmProbe>();
         windows->define<frmOwnExit>();
         frmProbe* probe = windows->load<frmProbe>();
-        windows->load<frmOwnExit>();
         windows->show<frmOwnExit>();
         QTimer::singleShot(0, probe, [&] {
             windows->unload<frmOwnExit>();
