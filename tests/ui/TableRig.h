@@ -1,20 +1,21 @@
 #pragma once
-// The real table window over the generated pictures, wired to the real rules
-// with scripted dice. Sounds and notices are written down, not played; the
-// timers are driven by calling their handlers.
+// The whole program over the generated pictures, with scripted dice, sounds
+// written down instead of played, and a settings file of its own. Timers
+// are driven by calling their handlers; a notice closes as soon as it shows.
 
 #include <QAccessible>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <deque>
 #include <memory>
 
-#include "Rig.h"
-#include "SoundPlayer.h"
-#include "TableForwarder.h"
-#include "WindowedServices.h"
+#include "Program.h"
+#include "frmHighScores.h"
 #include "frmMain.h"
+#include "frmMessageBox.h"
 #include "frmPentaro.h"
+#include "frmSplash.h"
 
 namespace rptest {
 
@@ -26,46 +27,62 @@ struct SoundLog : rp::SoundBackend {
     void stop(const QString&) override {}
 };
 
-// Sound through the real player (so the switch is honoured), notices noted.
-struct NotingServices : rp::GameServices {
-    NotingServices(rp::Windows& w, rp::SoundSink& s, const rp::GameState& st)
-        : windows(w), sound(s), state(st) {}
-    rp::Windows& windows;
-    rp::SoundSink& sound;
-    const rp::GameState& state;
-    QStringList messages;
-    void play(std::string_view name) override { sound.play(name); }
-    void showMessage() override { messages << QString::fromStdString(state.MessageText); }
-    void openCelebration() override { windows.show<rp::frmPentaro>(); }
-};
+// Runs f once the event loop turns again: inside the modal wait that the
+// next call opens.
+inline void inModal(std::function<void()> f) { QTimer::singleShot(0, std::move(f)); }
 
 struct TableRig {
-    rp::GameState state;
-    rp::Pictures pictures{QStringLiteral(RP_OUTPUT_DIR "/images")};
-    QStringList sounds;
-    rp::SoundPlayer player{state.SoundOn, QStringLiteral(RP_OUTPUT_DIR "/sounds"),
-                           std::make_unique<SoundLog>(&sounds)};
-    rp::Windows windows{{state, pictures, player}};
-    NotingServices services{windows, player, state};
-    rp::TableForwarder forwarder{windows};
-    rp::test::FakeBoard board;
-    rp::test::MapStore store;
+    std::shared_ptr<QTemporaryDir> dir;
+    QStringList sounds, messages;
     std::deque<int> script;
-    rp::mdlLogic logic{state, forwarder, services, board, store, [this] {
-                           if (script.empty()) return 1;
-                           const int v = script.front();
-                           script.pop_front();
-                           return v;
-                       }};
+    bool programEnded = false;
+    std::unique_ptr<rp::Program> program;
+    rp::GameState& state;
+    rp::Windows& windows;
+    rp::mdlLogic& logic;
     rp::frmMain* table = nullptr;
 
-    TableRig() {
-        rp::installAccessibleControls();
-        windows.define<rp::frmPentaro>();
-        windows.define(rp::frmMain::Name, [this](rp::Windows& ws) { return new rp::frmMain(ws, logic); });
-        windows.setOnLastUnloaded({});
-        table = windows.load<rp::frmMain>();
-        windows.show<rp::frmMain>();
+    // throughSplash: start as a player does; otherwise straight to the table.
+    explicit TableRig(bool throughSplash = false, std::shared_ptr<QTemporaryDir> settings = {})
+        : dir(settings ? settings : std::make_shared<QTemporaryDir>()),
+          program(makeProgram()),
+          state(program->state),
+          windows(program->windows),
+          logic(program->logic) {
+        windows.setOnLastUnloaded([this] { programEnded = true; });
+        auto announce = program->services.onNotice;
+        program->services.onNotice = [this, announce](std::string_view text) {
+            messages << QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+            announce(text);
+            inModal([this] {
+                if (auto* m = windows.find<rp::frmMessageBox>()) m->Timer1_Timer();
+            });
+        };
+        if (throughSplash) {
+            program->start();
+            program->finishStart();
+            windows.find<rp::frmSplash>()->Timer1_Timer();
+        } else {
+            program->sound.start();
+            windows.load<rp::frmHighScores>();
+            logic.LoadSettings();
+            windows.show<rp::frmMain>();
+        }
+        table = windows.find<rp::frmMain>();
+    }
+
+    std::unique_ptr<rp::Program> makeProgram() {
+        rp::ProgramParts parts;
+        parts.root = QStringLiteral(RP_OUTPUT_DIR);
+        parts.settingsPath = dir->filePath(QStringLiteral("RealPentaro.ini"));
+        parts.soundBackend = std::make_unique<SoundLog>(&sounds);
+        parts.dice = [this] {
+            if (script.empty()) return 1;
+            const int v = script.front();
+            script.pop_front();
+            return v;
+        };
+        return std::make_unique<rp::Program>(std::move(parts));
     }
 
     // Players set up as the new-game dialog leaves them.
@@ -108,6 +125,7 @@ struct TableRig {
     void box(int column, int row) { click(table->lblGame(column, row)); }
     void bonus(int column, int b) { click(table->lblGameY(column, b)); }
     QString at(int column, int row) const { return table->lblGame(column, row)->text(); }
+    std::string stored(const char* section, const char* key) { return program->store.read(section, key); }
 
     static QString name(QWidget* w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name); }
     static QString description(QWidget* w) {

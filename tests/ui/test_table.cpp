@@ -61,7 +61,7 @@ private slots:
         QVERIFY(rig.windows.isLoaded<rp::frmPentaro>());
         QVERIFY(rig.state.PentaroShowing);
         rig.box(1, 4);  // must go to a Pentaro box first
-        QCOMPARE(rig.services.messages, QStringList{qs(rp::text::UpperRefusedOneColumn)});
+        QCOMPARE(rig.messages, QStringList{qs(rp::text::UpperRefusedOneColumn)});
         QCOMPARE(rig.sounds.last(), QString("error.wav"));
         QCOMPARE(rig.at(1, 4), QString());
         rig.bonus(1, 1);
@@ -69,7 +69,7 @@ private slots:
 
         rig.roll({4, 4, 4, 4, 4});
         rig.box(1, 16);  // no joker before the like upper box
-        QCOMPARE(rig.services.messages.last(), qs(rp::text::LowerRefusedOneColumn));
+        QCOMPARE(rig.messages.last(), qs(rp::text::LowerRefusedOneColumn));
         rig.box(1, 4);   // admitted, with a chip
         QCOMPARE(rig.at(1, 4), QString("20"));
         QCOMPARE(rig.table->lblChipTotal[1]->text(), QString("1"));
@@ -130,7 +130,8 @@ private slots:
         QVERIFY(!rig.state.PentaroShowing);
         QCOMPARE(rig.table->lblRollCount->text(), QString("1"));
         rig.table->tmrEndGame_Timer();
-        QVERIFY(rig.table->isVisible());  // no results window yet: the card stays
+        QVERIFY(!rig.table->isVisible());
+        QVERIFY(rig.windows.find(QStringLiteral("frmEndGame"))->isVisible());
     }
 
     void aThreeColumnGameWithEarlyLowerTotals() {
@@ -216,7 +217,7 @@ private slots:
         for (auto [c, r] : {std::pair{1, 7}, {1, 17}, {1, 15}, {2, 1}, {3, 16}}) rig.box(c, r);
         rig.bonus(2, 1);
         QCOMPARE(rig.sounds, QStringList(6, "nolabel.wav"));
-        QVERIFY(rig.services.messages.isEmpty());
+        QVERIFY(rig.messages.isEmpty());
 
         rig.state.SoundOn = false;
         rig.box(1, 7);
@@ -327,7 +328,7 @@ private slots:
         QVERIFY(t->imgRollButton->toolTip().contains("(Enter)"));
         QTest::keyClick(t->cmdGhostEnter, Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(!rig.windows.isLoaded<rp::frmMain>());  // the close label's way out
-        QCOMPARE(rig.store.values["Params/Sound"], rig.state.SoundOn ? std::string("True") : std::string("False"));
+        QCOMPARE(rig.stored("Params", "Sound"), rig.state.SoundOn ? std::string("True") : std::string("False"));
     }
 
     void theCloseLabelGlowsUnderThePointer() {
