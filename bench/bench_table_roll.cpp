@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -15,25 +16,11 @@
 #include <unistd.h>
 #include <vector>
 
-#include "Logic.h"
-#include "NullTable.h"
-#include "RandomDice.h"
-#include "SoundPlayer.h"
-#include "TableForwarder.h"
-#include "WindowedServices.h"
+#include "Program.h"
+#include "frmHighScores.h"
 #include "frmMain.h"
 
 namespace {
-
-struct NoBoard : rp::HighScoreBoard {
-    void showEntry(char, int, std::string_view, std::string_view, bool) override {}
-};
-struct NoStore : rp::SettingsStore {
-    std::string read(std::string_view, std::string_view) override { return "True"; }
-    void write(std::string_view, std::string_view, std::string_view) override {}
-    bool flush() override { return true; }
-    void setAside(std::string_view) override {}
-};
 
 double cpuMs() {
     timespec t{};
@@ -62,24 +49,22 @@ double median(std::vector<double> v) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const int rolls = argc > 1 ? std::max(3, std::atoi(argv[1])) : 15;
-    const QString root = rp::programFolder();
-    rp::Pictures pictures(rp::imagesFolder(root));
-    if (!pictures.loadAll().isEmpty()) {
-        std::fprintf(stderr, "pictures missing beside %s: build the assets first\n", qPrintable(root));
+    // Its own settings file: a benchmark must not touch the player's.
+    QTemporaryDir settings;
+    rp::ProgramParts parts;
+    parts.settingsPath = settings.filePath("RealPentaro.ini");
+    rp::Program program(std::move(parts));
+    if (!program.pictures.loadAll().isEmpty()) {
+        std::fprintf(stderr, "pictures missing beside %s: build the assets first\n", qPrintable(rp::programFolder()));
         return 1;
     }
-    rp::GameState state;
-    rp::SoundPlayer sound(state.SoundOn, rp::soundsFolder(root));
-    rp::Windows windows({state, pictures, sound});
-    rp::WindowedServices services(windows, sound);
-    rp::TableForwarder table(windows);
-    NoBoard board;
-    NoStore store;
-    rp::mdlLogic logic(state, table, services, board, store, rp::randomDice());
-    windows.define(rp::frmMain::Name, [&logic](rp::Windows& ws) { return new rp::frmMain(ws, logic); });
-    logic.LoadSettings();
-    auto* main = windows.load<rp::frmMain>();
-    windows.show<rp::frmMain>();
+    program.sound.start();
+    program.windows.load<rp::frmHighScores>();
+    program.logic.LoadSettings();
+    rp::GameState& state = program.state;
+    rp::mdlLogic& logic = program.logic;
+    auto* main = program.windows.load<rp::frmMain>();
+    program.windows.show<rp::frmMain>();
     state.NumPlayers = 1;
     state.GameType = 1;
     state.PlayerName(1) = "Bench";

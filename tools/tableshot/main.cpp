@@ -1,52 +1,37 @@
 // Puts the table in the middle of a three-column game, as a player would
 // leave it, and keeps it on screen for a while: for screenshots of the
-// real window (tools/tableshot.sh). Scripted dice, no sound, no settings file.
+// real window (tools/tableshot.sh). Scripted dice, no sound, a settings file
+// of its own.
 //   tableshot [milliseconds on screen]
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <deque>
 
-#include "Logic.h"
-#include "SoundPlayer.h"
-#include "TableForwarder.h"
-#include "TableLabel.h"
-#include "WindowedServices.h"
+#include "Program.h"
+#include "frmHighScores.h"
 #include "frmMain.h"
-
-namespace {
-struct NoBoard : rp::HighScoreBoard {
-    void showEntry(char, int, std::string_view, std::string_view, bool) override {}
-};
-struct NoStore : rp::SettingsStore {
-    std::string read(std::string_view, std::string_view) override { return "False"; }
-    void write(std::string_view, std::string_view, std::string_view) override {}
-    bool flush() override { return true; }
-    void setAside(std::string_view) override {}
-};
-}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    const QString root = rp::programFolder();
-    rp::Pictures pictures(rp::imagesFolder(root));
-    pictures.loadAll();
-    rp::GameState state;
-    rp::SoundPlayer sound(state.SoundOn, rp::soundsFolder(root));
-    rp::Windows windows({state, pictures, sound});
-    rp::WindowedServices services(windows, sound);
-    rp::TableForwarder table(windows);
-    NoBoard board;
-    NoStore store;
+    QTemporaryDir settings;
     std::deque<int> dice;
-    rp::mdlLogic logic(state, table, services, board, store, [&dice] {
+    rp::ProgramParts parts;
+    parts.settingsPath = settings.filePath("RealPentaro.ini");
+    parts.dice = [&dice] {
         const int v = dice.empty() ? 6 : dice.front();
         if (!dice.empty()) dice.pop_front();
         return v;
-    });
-    windows.define(rp::frmMain::Name, [&logic](rp::Windows& ws) { return new rp::frmMain(ws, logic); });
-    rp::installAccessibleControls();
-    logic.LoadSettings();
+    };
+    rp::Program program(std::move(parts));
+    program.pictures.loadAll();
+    program.windows.load<rp::frmHighScores>();
+    program.logic.LoadSettings();
+    rp::GameState& state = program.state;
+    rp::mdlLogic& logic = program.logic;
+    rp::Windows& windows = program.windows;
+    state.SoundOn = false;
     auto* main = windows.load<rp::frmMain>();
 
     state.NumPlayers = 1;

@@ -1,9 +1,9 @@
 // The table's controls at their places: every number here is the layout's
 // own, in twips.
 
-#include <QPainter>
 #include <QTimer>
 
+#include "CardLayout.h"
 #include "Layout.h"
 #include "Texts.h"
 #include "frmMain.h"
@@ -23,62 +23,7 @@ QFont tableFont(qreal points, bool bold = false) {
 
 const QColor Navy(0, 0, 128);
 
-// Box tops of rows 1..20; row 15 has no visible box and lies below the window.
-constexpr std::array<int, 21> RowTop = {0,    1500, 1740, 1980, 2220, 2460, 2700, 2940,
-                                        3180, 3405, 3900, 4140, 4380, 4620, 4860, 7800,
-                                        5340, 5580, 6060, 6300, 6540};
-constexpr std::array<int, 4> ColumnLeft = {0, 2055, 3135, 4215};
-constexpr std::array<std::array<int, 4>, 4> BonusLeft = {
-    {{}, {0, 2055, 2415, 2775}, {0, 3135, 3495, 3840}, {0, 4215, 4560, 4875}}};
 constexpr std::array<int, 6> DieTop = {0, 1740, 2370, 3000, 3630, 4260};
-
-int captionWidth(int row) {
-    switch (row) {
-        case 8: return 1575;
-        case 13: return 1215;
-        case 14:
-        case 15: return 1275;
-        default: return 1035;
-    }
-}
-
-QString boxDescription(int column, int row) {
-    QString name = QString::fromUtf8(text::RowCaptions[row - 1].data(),
-                                     static_cast<qsizetype>(text::RowCaptions[row - 1].size()));
-    // Rows 18 and 19 repeat the captions of rows 9 and 17.
-    if (row == 18 || row == 19) name += QStringLiteral(" (row %1)").arg(row);
-    return QStringLiteral("Game %1, %2").arg(column).arg(name);
-}
-
-// The score grid: the frame of the card and its rules, drawn over the paper.
-class CardGrid : public QWidget {
-public:
-    explicit CardGrid(QWidget* parent) : QWidget(parent) {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setObjectName(QStringLiteral("CardGrid"));
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        auto line = [&p](int x1, int y1, int x2, int y2, int width) {
-            p.setPen(QPen(Qt::black, width, Qt::SolidLine, Qt::FlatCap));
-            p.drawLine(px(x1), px(y1), px(x2), px(y2));
-        };
-        p.setPen(QPen(Qt::black, 2));
-        p.drawRect(px(315), px(1485), px(4935), px(5295));
-        for (int k = 0; k <= 20; ++k) {
-            const bool heavy = k == 5 || k == 8 || k == 9 || k == 16 || k == 17 || k == 18;
-            line(315, 1725 + 240 * k, 5235, 1725 + 240 * k, heavy ? 2 : 1);
-        }
-        for (int x : {2055, 3135, 4215}) {
-            line(x, 1485, x, 3645, 1);
-            line(x, 3885, x, 5805, 1);
-            line(x, 6045, x, 6765, 1);
-        }
-        for (int x : {2415, 2775, 3495, 3855, 4560, 4890}) line(x, 5085, x, 5325, 1);
-    }
-};
 
 }  // namespace
 
@@ -90,7 +35,7 @@ void frmMain::buildCard() {
     imgPaper->setLineWidth(1);
     placeTwips(*imgPaper, 195, 945, 5175, 6375);
 
-    auto* grid = new CardGrid(this);
+    auto* grid = new card::CardGrid(this);
     grid->setGeometry(rect());
 
     auto label = [this](const QString& name, int l, int t, int w, int h, const QFont& font,
@@ -118,17 +63,17 @@ void frmMain::buildCard() {
     for (int r = 1; r <= Rows; ++r) {
         const auto& caption = text::RowCaptions[r - 1];
         Label1[r - 1] = label(QStringLiteral("Label1(%1)").arg(r - 1), 435,
-                              r == row::Pentaro ? 5100 : RowTop[r], captionWidth(r), 195,
+                              r == row::Pentaro ? card::BonusTop : card::RowTop[r], card::captionWidth(r), 195,
                               tableFont(9.75, r == row::Score), Qt::AlignLeft,
                               QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
         for (int c = 1; c <= Columns; ++c) {
             auto* box = new TableLabel(this, QStringLiteral("lblGame%1(%2)").arg(c).arg(r),
                                        QAccessible::Cell);
-            placeTwips(*box, ColumnLeft[c], RowTop[r], 1095, 195);
+            placeTwips(*box, card::ColumnLeft[c], card::RowTop[r], 1095, 195);
             box->setFont(tableFont(9.75, r == row::UpperTotal || r == row::Score));
             box->setTextColour(Navy);
             box->setAlignment(Qt::AlignCenter);
-            box->setAccessibleDescription(boxDescription(c, r));
+            box->setAccessibleDescription(card::boxDescription(c, r));
             connect(box, &TableLabel::clicked, this, [this, c, r] { lblGame_Click(c, r); });
             lblGame_[c][r] = box;
         }
@@ -137,7 +82,7 @@ void frmMain::buildCard() {
         for (int b = 1; b <= BonusBoxes; ++b) {
             auto* box = new TableLabel(this, QStringLiteral("lblGame%1Y(%2)").arg(c).arg(b),
                                        QAccessible::Cell);
-            placeTwips(*box, BonusLeft[c][b], 5100, 375, 195);
+            placeTwips(*box, card::BonusLeft[c][b], card::BonusTop, 375, 195);
             box->setFont(tableFont(9.75));
             box->setTextColour(Navy);
             box->setAlignment(Qt::AlignCenter);
@@ -150,14 +95,13 @@ void frmMain::buildCard() {
                    QStringLiteral("(50,100,100)"));
     Label3 = label(QStringLiteral("Label3"), 300, 6885, 1575, 315, tableFont(12, true),
                    Qt::AlignLeft, QStringLiteral("Pentaro Chips:"));
-    constexpr std::array<int, 4> chipLeft = {0, 2220, 3300, 4380}, totalLeft = {0, 2760, 3840, 4920};
-    for (int c = 1; c <= Columns; ++c) {
+        for (int c = 1; c <= Columns; ++c) {
         imgPentaroChip[c] = new TableLabel(this, QStringLiteral("imgPentaroChip(%1)").arg(c),
                                            QAccessible::Graphic);
         imgPentaroChip[c]->setScaledContents(true);
         imgPentaroChip[c]->setAccessibleName(QStringLiteral("Chip, Game %1").arg(c));
-        placeTwips(*imgPentaroChip[c], chipLeft[c], 6810, 450, 450);
-        lblChipTotal[c] = label(QStringLiteral("lblChipTotal(%1)").arg(c), totalLeft[c], 6900, 195,
+        placeTwips(*imgPentaroChip[c], card::ChipLeft[c], 6810, 450, 450);
+        lblChipTotal[c] = label(QStringLiteral("lblChipTotal(%1)").arg(c), card::ChipTotalLeft[c], 6900, 195,
                                 255, tableFont(12, true), Qt::AlignHCenter);
     }
     AA_Version = label(QStringLiteral("AA_Version"), 300, 7110, 735, 195, tableFont(8.25),

@@ -1,5 +1,7 @@
 #include "frmScoresCheck.h"
 
+#include "CardLayout.h"
+
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -17,59 +19,6 @@ const QColor Navy(0, 0, 128);
 
 // The card of the table, twip for twip: box tops of rows 1..20 (row 15 has
 // no box of its own; its labels sit out of sight below the window).
-constexpr std::array<int, 21> RowTop = {0,    1500, 1740, 1980, 2220, 2460, 2700, 2940,
-                                        3180, 3405, 3900, 4140, 4380, 4620, 4860, 8400,
-                                        5340, 5580, 6060, 6300, 6540};
-constexpr std::array<int, 4> ColumnLeft = {0, 2055, 3135, 4215};
-constexpr std::array<std::array<int, 4>, 4> BonusLeft = {
-    {{}, {0, 2055, 2415, 2775}, {0, 3135, 3495, 3840}, {0, 4215, 4560, 4875}}};
-constexpr std::array<int, 4> ChipLeft = {0, 2220, 3300, 4380};
-constexpr std::array<int, 4> ChipTotalLeft = {0, 2760, 3840, 4920};
-
-int captionWidth(int row) {
-    switch (row) {
-        case 8: return 1575;
-        case 13: return 1215;
-        case 14:
-        case 15: return 1275;
-        default: return 1035;
-    }
-}
-
-// The names the table gives its boxes, so a card reads the same in both.
-QString boxDescription(int column, int row) {
-    QString name = qstr(text::RowCaptions[row - 1]);
-    if (row == row::UpperTotal2 || row == row::LowerTotal2) name += QStringLiteral(" (row %1)").arg(row);
-    return QStringLiteral("Game %1, %2").arg(column).arg(name);
-}
-
-// The frame and rules of the card, drawn over the paper.
-class CardGrid : public QWidget {
-public:
-    explicit CardGrid(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        auto line = [&p](int x1, int y1, int x2, int y2, int width) {
-            p.setPen(QPen(Qt::black, width, Qt::SolidLine, Qt::FlatCap));
-            p.drawLine(px(x1), px(y1), px(x2), px(y2));
-        };
-        p.setPen(QPen(Qt::black, 2));
-        p.drawRect(px(315), px(1485), px(4935), px(5295));
-        for (int k = 0; k <= 20; ++k) {
-            const bool heavy = k == 5 || k == 8 || k == 9 || k == 16 || k == 17 || k == 18;
-            line(315, 1725 + 240 * k, 5235, 1725 + 240 * k, heavy ? 2 : 1);
-        }
-        for (int x : {2055, 3135, 4215}) {
-            line(x, 1485, x, 3645, 1);
-            line(x, 3885, x, 5805, 1);
-            line(x, 6045, x, 6765, 1);
-        }
-        for (int x : {2415, 2775, 3495, 3855, 4560, 4890}) line(x, 5085, x, 5325, 1);
-    }
-};
-
 }  // namespace
 
 frmScoresCheck::frmScoresCheck(Windows& windows)
@@ -82,7 +31,7 @@ frmScoresCheck::frmScoresCheck(Windows& windows)
     imgPaper->setFrameShape(QFrame::Box);
     const auto& paper = size::ScoresCheckPaper;
     placeTwips(*imgPaper, paper.left, paper.top, paper.box());
-    (new CardGrid(this))->setGeometry(rect());
+    (new card::CardGrid(this))->setGeometry(rect());
 
     auto label = [this](const QString& name, int l, int t, int w, int h, const QFont& font,
                         Qt::Alignment align, const QString& caption = {}) {
@@ -110,14 +59,14 @@ frmScoresCheck::frmScoresCheck(Windows& windows)
     Label6 = label(QStringLiteral("Label6"), 4455, 1245, 615, 195, heading, Qt::AlignHCenter, QStringLiteral("Game 3"));
 
     for (int r = 1; r <= Rows; ++r) {
-        Label1[r - 1] = label(QStringLiteral("Label1(%1)").arg(r - 1), 435, r == row::Pentaro ? 5100 : RowTop[r],
-                              captionWidth(r), 195, serifFont(9.75, r == row::Score), Qt::AlignLeft,
+        Label1[r - 1] = label(QStringLiteral("Label1(%1)").arg(r - 1), 435, r == row::Pentaro ? 5100 : card::RowTop[r],
+                              card::captionWidth(r), 195, serifFont(9.75, r == row::Score), Qt::AlignLeft,
                               qstr(text::RowCaptions[r - 1]));
         for (int c = 1; c <= Columns; ++c) {
-            QLabel* box = navy(label(QStringLiteral("lblGame%1(%2)").arg(c).arg(r), ColumnLeft[c], RowTop[r], 1095,
+            QLabel* box = navy(label(QStringLiteral("lblGame%1(%2)").arg(c).arg(r), card::ColumnLeft[c], card::RowTop[r], 1095,
                                      195, serifFont(9.75, r == row::UpperTotal || r == row::Score),
                                      Qt::AlignHCenter));
-            box->setAccessibleDescription(boxDescription(c, r));
+            box->setAccessibleDescription(card::boxDescription(c, r));
             // Row 15 is shown by the bonus boxes.
             if (r == row::Pentaro) box->hide();
             lblGame_[c][r] = box;
@@ -125,7 +74,7 @@ frmScoresCheck::frmScoresCheck(Windows& windows)
     }
     for (int c = 1; c <= Columns; ++c) {
         for (int b = 1; b <= BonusBoxes; ++b) {
-            QLabel* box = navy(label(QStringLiteral("lblGame%1Y(%2)").arg(c).arg(b), BonusLeft[c][b], 5100, 375,
+            QLabel* box = navy(label(QStringLiteral("lblGame%1Y(%2)").arg(c).arg(b), card::BonusLeft[c][b], 5100, 375,
                                      195, serifFont(9.75), Qt::AlignHCenter));
             box->setAccessibleDescription(QStringLiteral("Game %1, Pentaro box %2").arg(c).arg(b));
             lblGameY_[c][b] = box;
@@ -140,9 +89,9 @@ frmScoresCheck::frmScoresCheck(Windows& windows)
         chip->setObjectName(QStringLiteral("imgPentaroChip(%1)").arg(c));
         chip->setScaledContents(true);
         chip->setAccessibleName(QStringLiteral("Chip, Game %1").arg(c));
-        placeTwips(*chip, ChipLeft[c], 6810, 450, 450);
+        placeTwips(*chip, card::ChipLeft[c], 6810, 450, 450);
         imgPentaroChip[c] = chip;
-        lblChipTotal[c] = label(QStringLiteral("lblChipTotal(%1)").arg(c), ChipTotalLeft[c], 6900, 195, 255,
+        lblChipTotal[c] = label(QStringLiteral("lblChipTotal(%1)").arg(c), card::ChipTotalLeft[c], 6900, 195, 255,
                                 serifFont(12, true), Qt::AlignHCenter);
         lblChipTotal[c]->setAccessibleDescription(QStringLiteral("Chips, Game %1").arg(c));
     }
