@@ -4,6 +4,8 @@
 // are driven by calling their handlers; a notice closes as soon as it shows.
 
 #include <QAccessible>
+#include <QApplication>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -31,6 +33,26 @@ struct SoundLog : rp::SoundBackend {
 // next call opens.
 inline void inModal(std::function<void()> f) { QTimer::singleShot(0, std::move(f)); }
 
+// The control of a window that assistive tools know by this name (or, with
+// byDescription, by this description).
+inline QAccessibleInterface* accessible(QWidget* window, const QString& text, bool byDescription = false) {
+    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(window);
+    for (int i = 0; root && i < root->childCount(); ++i) {
+        QAccessibleInterface* child = root->child(i);
+        if (child && child->text(byDescription ? QAccessible::Description : QAccessible::Name) == text)
+            return child;
+    }
+    return nullptr;
+}
+
+inline bool checkState(QWidget* window, const QString& name, bool on) {
+    QAccessibleInterface* a = accessible(window, name);
+    return a && a->role() == QAccessible::CheckBox && a->state().checked == on &&
+           a->text(QAccessible::Description) == (on ? QLatin1String("checked") : QLatin1String("unchecked"));
+}
+inline bool checked(QWidget* window, const QString& name) { return checkState(window, name, true); }
+inline bool unchecked(QWidget* window, const QString& name) { return checkState(window, name, false); }
+
 struct TableRig {
     std::shared_ptr<QTemporaryDir> dir;
     QStringList sounds, messages;
@@ -42,8 +64,10 @@ struct TableRig {
     rp::mdlLogic& logic;
     rp::frmMain* table = nullptr;
 
-    // throughSplash: start as a player does; otherwise straight to the table.
-    explicit TableRig(bool throughSplash = false, std::shared_ptr<QTemporaryDir> settings = {})
+    enum class Start { AtTable, ThroughSplash, SplashShowing };
+
+    // ThroughSplash starts as a player does; AtTable goes straight to the table.
+    explicit TableRig(Start how = Start::AtTable, std::shared_ptr<QTemporaryDir> settings = {})
         : dir(settings ? settings : std::make_shared<QTemporaryDir>()),
           program(makeProgram()),
           state(program->state),
@@ -58,9 +82,10 @@ struct TableRig {
                 if (auto* m = windows.find<rp::frmMessageBox>()) m->Timer1_Timer();
             });
         };
-        if (throughSplash) {
+        if (how != Start::AtTable) {
             program->start();
             program->finishStart();
+            if (how == Start::SplashShowing) return;
             windows.find<rp::frmSplash>()->Timer1_Timer();
         } else {
             program->sound.start();
@@ -126,6 +151,14 @@ struct TableRig {
     void bonus(int column, int b) { click(table->lblGameY(column, b)); }
     QString at(int column, int row) const { return table->lblGame(column, row)->text(); }
     std::string stored(const char* section, const char* key) { return program->store.read(section, key); }
+
+    // Where the keyboard is in that window.
+    static QWidget* focus(QWidget* window) { return window->focusWidget(); }
+    static bool nobodyWaits() { return QApplication::activeModalWidget() == nullptr; }
+    QByteArray iniBytes() const {
+        QFile f(dir->filePath(QStringLiteral("RealPentaro.ini")));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
 
     static QString name(QWidget* w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name); }
     static QString description(QWidget* w) {

@@ -42,7 +42,7 @@ class JourneyTest : public QObject {
 
 private slots:
     void fromSplashToTheHighScoresAndBack() {
-        TableRig rig(true);
+        TableRig rig(TableRig::Start::ThroughSplash);
         QVERIFY(rig.table->isVisible());
         QVERIFY(!rig.windows.isLoaded<rp::frmSplash>());
         QCOMPARE(rig.sounds.first(), QString("splash.wav"));
@@ -77,6 +77,27 @@ private slots:
         QCOMPARE(results->lblScoreGrid(1, 5)->text(), QString("300"));
         QCOMPARE(results->lblScoreGrid(2, 7)->text(), QString("660"));
         QCOMPARE(rig.sounds.last(), QString("newhigh.wav"));
+        // A new high score: the flash pictures take turns.
+        QVERIFY(results->imgRight->isVisible() && !results->imgLeft->isVisible());
+        results->Timer1_Timer();
+        QVERIFY(results->imgLeft->isVisible() && !results->imgRight->isVisible());
+        results->Timer2_Timer();
+        QVERIFY(results->imgRight->isVisible() && results->Timer1->isActive());
+
+        // Bob's card from the keyboard: Tab from done wraps to the names.
+        QCOMPARE(TableRig::focus(results), results->imgDone);
+        QTest::keyClick(results->imgDone, Qt::Key_Tab);
+        QTest::keyClick(TableRig::focus(results), Qt::Key_Tab);
+        inModal([&rig] {
+            auto* card = rig.windows.find<rp::frmScoresCheck>();
+            QCOMPARE(card->lblPlayer->text(), QString("Bob"));
+            auto* box = rptest::accessible(card, "Game 2, Large Straight", true);
+            QVERIFY(box);
+            QCOMPARE(box->text(QAccessible::Name), QString("40"));
+            QTest::keyClick(TableRig::focus(card), Qt::Key_Escape);
+        });
+        QTest::keyClick(TableRig::focus(results), Qt::Key_Return);
+        QVERIFY(!rig.windows.find<rp::frmScoresCheck>()->isVisible());
 
         inModal([&rig] {
             auto* card = rig.windows.find<rp::frmScoresCheck>();
@@ -107,7 +128,7 @@ private slots:
     }
 
     void abandoningAGameAsksFirst() {
-        TableRig rig(true);
+        TableRig rig(TableRig::Start::ThroughSplash);
         setUpGame(rig, {"Cy"}, 2);
         TableRig::click(rig.table->imgNewGameButton);
         turn(rig, {6, 6, 6, 1, 2}, 1, 6);
@@ -137,7 +158,7 @@ private slots:
     void theSoundSwitchOutlivesEveryWayOut() {
         auto settings = std::make_shared<QTemporaryDir>();
         {
-            TableRig rig(true, settings);
+            TableRig rig(TableRig::Start::ThroughSplash, settings);
             TableRig::click(rig.table->imgSoundButton);
             TableRig::click(rig.table->lblExit);
             QVERIFY(rig.windows.find<rp::frmExit>()->isVisible());
@@ -146,7 +167,7 @@ private slots:
             QVERIFY(rig.programEnded);
         }
         {
-            TableRig rig(true, settings);
+            TableRig rig(TableRig::Start::ThroughSplash, settings);
             QVERIFY(!rig.state.SoundOn);
             QVERIFY(!rig.sounds.contains("splash.wav"));
             // Switched on again, then a real SIGTERM: saved before the end.

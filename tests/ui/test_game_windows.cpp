@@ -7,7 +7,7 @@
 #include <QtTest>
 
 #include "ClickableLabel.h"
-#include "GameRig.h"
+#include "TableRig.h"
 #include "ImageButton.h"
 #include "frmConfirmBox.h"
 #include "frmConfirmBox2.h"
@@ -19,20 +19,19 @@
 #include "frmSplash.h"
 
 using namespace rptest;
-using rp::GameState;
 
 namespace {
 
 void key(QWidget* w, Qt::Key k) { QTest::keyClick(w, k); }
 // Where the keyboard is in that window.
-QWidget* focus(QWidget* window) { return window->focusWidget(); }
+QWidget* focus(QWidget* window) { return TableRig::focus(window); }
 
 QColor colour(const QLabel* l) { return l->palette().color(QPalette::WindowText); }
 
 const QColor Normal(255, 224, 192), Highlight(255, 255, 50), Red(255, 0, 0);
 
 // A finished two-player three-column game that player 2 won.
-void finishedGame(GameState& s) {
+void finishedGame(rp::GameState& s) {
     s.NumPlayers = 2;
     s.GameType = 1;
     s.PlayerName(1) = "Ann";
@@ -62,22 +61,18 @@ void finishedGame(GameState& s) {
 class GameWindowsTest : public QObject {
     Q_OBJECT
 
-    GameRig rig;
-    GameState& state = rig.media.state;
+    std::unique_ptr<TableRig> rig_;
+    TableRig& rig() { return *rig_; }
 
     template <class W>
-    W* window() { return rig.windows().find<W>(); }
-    QWidget* table() { return rig.windows().find(rp::Windows::MainWindow); }
-    bool nobodyWaits() { return QApplication::activeModalWidget() == nullptr; }
+    W* window() { return rig().windows.find<W>(); }
+    QWidget* table() { return rig().windows.find(rp::Windows::MainWindow); }
 
 private slots:
-    void init() {
-        QVERIFY(rig.start());
-        rig.startThroughSplash<rp::frmSplash>();
-    }
+    void init() { rig_ = std::make_unique<TableRig>(TableRig::Start::ThroughSplash); }
     void cleanup() {
-        QVERIFY2(!rig.stuck, "a window never took its way out");
-        rig.stop();
+        QVERIFY2(TableRig::TableRig::nobodyWaits(), "a window never took its way out");
+        rig_.reset();
     }
 
     // The splash has loaded the settings (a new store: the first-start
@@ -85,22 +80,22 @@ private slots:
     // Reset asks first: Cancel changes nothing, Confirm puts the default
     // table into the window, the game and the store, sound untouched.
     void highScoresResetOnlyAfterConfirm() {
-        QVERIFY(!rig.windows().isLoaded(rp::frmSplash::Name));
+        QVERIFY(!rig().windows.isLoaded(rp::frmSplash::Name));
         QVERIFY(table()->isVisible());
         for (const char* w : {"frmNewGame", "frmHighScores", "frmConfirmBox", "frmConfirmBox2", "frmScoresCheck"})
-            QVERIFY2(rig.windows().isLoaded(w), w);
-        QCOMPARE(rig.sounds(), QStringList{"start splash.wav"});
-        QCOMPARE(rig.store.read("Params", "Sound"), "True");
+            QVERIFY2(rig().windows.isLoaded(w), w);
+        QCOMPARE(rig().sounds, QStringList{"splash.wav"});
+        QCOMPARE(rig().program->store.read("Params", "Sound"), "True");
         auto* scores = window<rp::frmHighScores>();
         QCOMPARE(scores->lblNameB[6]->text(), "Wiffo");
 
-        state.GameType = 2;
-        state.PlayerName(1) = "Ann";
-        rig.logic->RecordHighScore(1, 250);
+        rig().state.GameType = 2;
+        rig().state.PlayerName(1) = "Ann";
+        rig().logic.RecordHighScore(1, 250);
         QCOMPARE(scores->lblNameB[1]->text(), "Ann");
         QCOMPARE(colour(scores->lblScoreB[1]), Highlight);
-        state.SoundOn = false;  // switched on the table, not yet stored
-        const auto before = rig.store.values;
+        rig().state.SoundOn = false;  // switched on the table, not yet stored
+        const QByteArray before = rig().iniBytes();
 
         bool cancelled = false, confirmed = false, returned = false;
         inModal([&] {
@@ -116,9 +111,9 @@ private slots:
                 cancelled = !confirm->isVisible();
             });
             key(scores->imgReset, Qt::Key_Space);
-            QCOMPARE(rig.store.values, before);
+            QCOMPARE(rig().iniBytes(), before);
             QCOMPARE(scores->lblNameB[1]->text(), "Ann");
-            QCOMPARE(state.BName(1), "Ann");
+            QCOMPARE(rig().state.BName(1), "Ann");
 
             inModal([&] {
                 QTest::mouseClick(confirm->imgConfirm, Qt::LeftButton);
@@ -132,24 +127,24 @@ private slots:
                 QCOMPARE(scores->lblScoreA[i]->text(), "7");
                 QCOMPARE(colour(scores->lblNameB[i]), Normal);
                 QCOMPARE(scores->lblNameB[i]->font().pointSizeF(), 10.0);
-                QCOMPARE(state.BName(i), namesB[i - 1]);
-                QCOMPARE(state.AScore(i), 7);
-                QCOMPARE(rig.store.read("HighScores", "BName" + n), namesB[i - 1]);
-                QCOMPARE(rig.store.read("HighScores", "AScore" + n), "7");
+                QCOMPARE(rig().state.BName(i), namesB[i - 1]);
+                QCOMPARE(rig().state.AScore(i), 7);
+                QCOMPARE(rig().program->store.read("HighScores", "BName" + n), namesB[i - 1]);
+                QCOMPARE(rig().program->store.read("HighScores", "AScore" + n), "7");
             }
             QCOMPARE(scores->lblNameA[1]->text(), "Pewlin");
-            QCOMPARE(rig.store.read("HighScores", "AName1"), "Pewlin");
-            QCOMPARE(rig.store.read("Params", "Sound"), "True");
+            QCOMPARE(rig().program->store.read("HighScores", "AName1"), "Pewlin");
+            QCOMPARE(rig().program->store.read("Params", "Sound"), "True");
             QVERIFY(scores->isVisible());
             key(focus(scores), Qt::Key_Escape);
             returned = !scores->isVisible();
         });
-        rig.windows().showModal(rp::frmHighScores::Name);
+        rig().windows.showModal(rp::frmHighScores::Name);
         QVERIFY(cancelled);
         QVERIFY(confirmed);
         QVERIFY(returned);
         QVERIFY(table()->isVisible());
-        QVERIFY(nobodyWaits());
+        QVERIFY(TableRig::nobodyWaits());
     }
 
     // What the players chose is offered again next time, through either way
@@ -194,27 +189,27 @@ private slots:
             key(dlg->txtPlayers[2], Qt::Key_Return);
             started = !dlg->isVisible();
         });
-        rig.windows().showModal(rp::frmNewGame::Name);
+        rig().windows.showModal(rp::frmNewGame::Name);
         QVERIFY(started);
-        QCOMPARE(state.NumPlayers, 2);
-        QCOMPARE(state.GameType, 1);
-        QCOMPARE(state.PlayerName(1), "Ann");
-        QCOMPARE(state.PlayerName(2), "Bartholome");
-        QCOMPARE(state.PlayerName(3), "Player 3");  // not taking part: not copied
-        QVERIFY(state.GameInProgress);
-        QCOMPARE(state.CurrentPlayer, 1);
+        QCOMPARE(rig().state.NumPlayers, 2);
+        QCOMPARE(rig().state.GameType, 1);
+        QCOMPARE(rig().state.PlayerName(1), "Ann");
+        QCOMPARE(rig().state.PlayerName(2), "Bartholome");
+        QCOMPARE(rig().state.PlayerName(3), "Player 3");  // not taking part: not copied
+        QVERIFY(rig().state.GameInProgress);
+        QCOMPARE(rig().state.CurrentPlayer, 1);
         for (int c = 1; c <= 3; ++c) {
-            QVERIFY(!state.ColumnDone(2, c));
-            QVERIFY(state.ColumnDone(3, c) && state.ColumnDone(4, c));
+            QVERIFY(!rig().state.ColumnDone(2, c));
+            QVERIFY(rig().state.ColumnDone(3, c) && rig().state.ColumnDone(4, c));
         }
         QVERIFY(table()->isVisible());
-        const QStringList pops = rig.sounds().filter("start pop.wav");
+        const QStringList pops = rig().sounds.filter("pop.wav");
         QCOMPARE(pops.size(), 3);
 
         // During the game the table asks first; Cancel leaves the game be.
         auto* ask = window<rp::frmConfirmBox>();
-        state.ConfirmText = "The Current Game\r\nWill Be Lost";
-        state.Score(1, 1, 1) = 3;
+        rig().state.ConfirmText = "The Current Game\r\nWill Be Lost";
+        rig().state.Score(1, 1, 1) = 3;
         inModal([&] {
             QCOMPARE(ask->lblMessage->text(), "The Current Game\nWill Be Lost");
             QCOMPARE(focus(ask), ask->imgCancel);
@@ -223,9 +218,9 @@ private slots:
             QVERIFY(accessible(ask, "Confirm"));
             cancel->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         });
-        rig.windows().showModal(rp::frmConfirmBox::Name);
-        QVERIFY(state.GameInProgress);
-        QCOMPARE(state.Score(1, 1, 1), 3);
+        rig().windows.showModal(rp::frmConfirmBox::Name);
+        QVERIFY(rig().state.GameInProgress);
+        QCOMPARE(rig().state.Score(1, 1, 1), 3);
         QVERIFY(table()->isVisible());
 
         // Confirm: the table goes, the dialog comes back as it was left, and
@@ -235,8 +230,8 @@ private slots:
             inModal([&] {
                 QCOMPARE(QApplication::activeModalWidget(), dlg);
                 QVERIFY(!table()->isVisible());
-                QVERIFY(!state.GameInProgress);
-                QCOMPARE(state.Score(1, 1, 1), 3);
+                QVERIFY(!rig().state.GameInProgress);
+                QCOMPARE(rig().state.Score(1, 1, 1), 3);
                 QVERIFY(checked(dlg, "2 players") && unchecked(dlg, "3 players"));
                 QVERIFY(checked(dlg, "Three columns"));
                 QCOMPARE(dlg->txtPlayers[2]->text(), "Bartholome");
@@ -248,168 +243,65 @@ private slots:
             key(ask->imgCancel, Qt::Key_Backtab);
             key(focus(ask), Qt::Key_Space);
         });
-        rig.windows().showModal(rp::frmConfirmBox::Name);
+        rig().windows.showModal(rp::frmConfirmBox::Name);
         QVERIFY(offered);
-        QVERIFY(state.GameInProgress);
-        QCOMPARE(state.Score(1, 1, 1), 0);
-        QCOMPARE(state.NumPlayers, 2);
-        QCOMPARE(state.GameType, 1);
+        QVERIFY(rig().state.GameInProgress);
+        QCOMPARE(rig().state.Score(1, 1, 1), 0);
+        QCOMPARE(rig().state.NumPlayers, 2);
+        QCOMPARE(rig().state.GameType, 1);
         QVERIFY(table()->isVisible());
         QVERIFY(!ask->isVisible() && !dlg->isVisible());
-        QVERIFY(nobodyWaits());
-    }
-
-    // The results of a game that set a high score: winner, rows, the flash
-    // pictures taking turns, any player's card from the keyboard, then done
-    // clears the game and leads through the high scores back to the table.
-    void endOfGameShowsResultsAndCards() {
-        finishedGame(state);
-        state.GameInProgress = true;
-        rig.logic->RecordHighScore(2, 1200);
-        QVERIFY(state.NewHighScore);
-        rig.windows().hide(rp::Windows::MainWindow);
-        rig.windows().show(rp::frmEndGame::Name);
-        auto* end = window<rp::frmEndGame>();
-        QVERIFY(end->isVisible() && !end->isModal());
-        QCOMPARE(end->windowTitle(), "Game Over");
-        QCOMPARE(end->background(), "endgamewin.jpg");
-        QVERIFY(rig.sounds().contains("start newhigh.wav"));
-        QCOMPARE(end->lblWinner->text(), "The Winner is:  Bob");
-        QVERIFY(accessible(end, "The Winner is:  Bob"));
-        const char* rows[][8] = {{"", "100", "0", "200", "0", "300", "0", "600"},
-                                 {"", "150", "0", "300", "0", "450", "300", "1200"}};
-        for (int p = 1; p <= 2; ++p) {
-            QCOMPARE(end->lblPlayer[p]->text(), state.PlayerName(p).c_str());
-            for (int r = 1; r <= 7; ++r) QCOMPARE(end->lblScoreGrid(p, r)->text(), rows[p - 1][r]);
-        }
-        QCOMPARE(colour(end->lblPlayer[2]), Red);
-        QCOMPARE(colour(end->lblScoreGrid(2, 7)), Red);
-        QVERIFY(colour(end->lblScoreGrid(1, 7)) != Red);
-        QVERIFY(!end->lblPlayer[3]->isEnabled() && end->lblPlayer[3]->text().isEmpty());
-        QVERIFY(end->lblScoreGrid(3, 7)->text().isEmpty());
-
-        QVERIFY(end->imgRight->isVisible() && !end->imgLeft->isVisible());
-        QVERIFY(end->Timer1->isActive() && end->Timer1->interval() == 700);
-        for (int i = 0; i < 2; ++i) {
-            end->Timer1_Timer();
-            QVERIFY(end->imgLeft->isVisible() && !end->imgRight->isVisible());
-            QVERIFY(end->Timer2->isActive() && !end->Timer1->isActive());
-            end->Timer2_Timer();
-            QVERIFY(end->imgRight->isVisible() && !end->imgLeft->isVisible());
-            QVERIFY(end->Timer1->isActive() && !end->Timer2->isActive());
-        }
-
-        // Tab from done wraps to the first name, then the second; Enter opens.
-        auto* card = window<rp::frmScoresCheck>();
-        QCOMPARE(focus(end), end->imgDone);
-        key(end->imgDone, Qt::Key_Tab);
-        key(focus(end), Qt::Key_Tab);
-        QCOMPARE(focus(end), end->lblPlayer[2]);
-        bool seen = false;
-        inModal([&] {
-            QCOMPARE(QApplication::activeModalWidget(), card);
-            QCOMPARE(card->lblPlayer->text(), "Bob");
-            auto box = [&](const char* d) {
-                QAccessibleInterface* a = accessible(card, d, true);
-                return a ? a->text(QAccessible::Name) : QStringLiteral("<none>");
-            };
-            QCOMPARE(box("Game 2, Full House"), "25");
-            QCOMPARE(box("Game 1, Upper Total (row 18)"), "63");
-            QCOMPARE(box("Game 1, Sixes"), "");
-            QCOMPARE(box("Game 1, Pentaro box 1"), "0");
-            QCOMPARE(box("Game 1, Pentaro box 2"), "");
-            QCOMPARE(box("Game 3, Pentaro box 2"), "100");
-            QCOMPARE(accessible(card, "Chip, Game 3")->text(QAccessible::Description), "shown");
-            QCOMPARE(accessible(card, "Chip, Game 1")->text(QAccessible::Description), "");
-            QCOMPARE(card->lblChipTotal[3]->text(), "1");
-            seen = true;
-            key(focus(card), Qt::Key_Escape);
-        });
-        key(end->lblPlayer[2], Qt::Key_Return);
-        QVERIFY(seen);
-        QVERIFY(!card->isVisible() && end->isVisible());
-        QCOMPARE(focus(end), end->lblPlayer[2]);
-
-        // Player 1's card by mouse shows nothing of player 2's.
-        inModal([&] {
-            QCOMPARE(card->lblPlayer->text(), "Ann");
-            QCOMPARE(card->lblGame(1, rp::row::Sixes)->text(), "24");
-            QVERIFY(card->lblGame(2, rp::row::FullHouse)->text().isEmpty());
-            QVERIFY(card->lblGameY(1, 1)->text().isEmpty());
-            QVERIFY(card->lblChipTotal[3]->text().isEmpty() && card->imgPentaroChip[3]->pixmap().isNull());
-            QTest::mouseClick(card->imgDoneButton, Qt::LeftButton);
-        });
-        QTest::mouseClick(end->lblPlayer[1], Qt::LeftButton);
-        QVERIFY(!card->isVisible());
-
-        QTest::mouseClick(end->imgDone, Qt::LeftButton);
-        QVERIFY(!rig.windows().isLoaded(rp::frmEndGame::Name));
-        QVERIFY(!state.GameInProgress);
-        QCOMPARE(state.RollCount, 3);
-        QCOMPARE(state.GrandTotal(2), 0);
-        auto* scores = window<rp::frmHighScores>();
-        QVERIFY(scores->isVisible() && !scores->isModal());
-        QVERIFY(!table()->isVisible());
-        QCOMPARE(scores->lblNameA[1]->text(), "Bob");
-        QCOMPARE(colour(scores->lblNameA[1]), Highlight);
-        QCOMPARE(scores->lblScoreA[1]->font().pointSizeF(), 12.0);
-        QTest::mouseClick(scores->imgOKButton, Qt::LeftButton);
-        QVERIFY(!scores->isVisible() && table()->isVisible());
-        QCOMPARE(colour(scores->lblNameA[1]), Normal);
-        QCOMPARE(scores->lblScoreA[1]->font().pointSizeF(), 10.0);
-        QVERIFY(!state.AHighlight(1));
-        QVERIFY(nobodyWaits());
+        QVERIFY(TableRig::nobodyWaits());
     }
 
     // The window manager's close takes each window's own way out: never a
     // process with nothing on screen, never two windows waiting on each other.
     void aWindowManagerCloseTakesTheWindowsWayOut() {
         auto closeInModal = [&](const char* name, std::function<void()> after) {
-            inModal([&] { rig.windows().find(name)->close(); });
-            rig.windows().showModal(name);
-            QVERIFY2(!rig.windows().find(name)->isVisible(), name);
-            QVERIFY(nobodyWaits());
+            inModal([&] { rig().windows.find(name)->close(); });
+            rig().windows.showModal(name);
+            QVERIFY2(!rig().windows.find(name)->isVisible(), name);
+            QVERIFY(TableRig::nobodyWaits());
             after();
         };
-        state.GameInProgress = true;
-        state.Score(1, 1, 1) = 3;
-        closeInModal("frmConfirmBox", [&] { QVERIFY(state.GameInProgress && state.Score(1, 1, 1) == 3); });
-        closeInModal("frmConfirmBox2", [&] { QCOMPARE(state.AName(1), "Vessa"); });
-        rig.windows().hide(rp::Windows::MainWindow);
+        rig().state.GameInProgress = true;
+        rig().state.Score(1, 1, 1) = 3;
+        closeInModal("frmConfirmBox", [&] { QVERIFY(rig().state.GameInProgress && rig().state.Score(1, 1, 1) == 3); });
+        closeInModal("frmConfirmBox2", [&] { QCOMPARE(rig().state.AName(1), "Vessa"); });
+        rig().windows.hide(rp::Windows::MainWindow);
         closeInModal("frmNewGame", [&] {
-            QVERIFY(state.GameInProgress && state.Score(1, 1, 1) == 0);
+            QVERIFY(rig().state.GameInProgress && rig().state.Score(1, 1, 1) == 0);
             QVERIFY(table()->isVisible());
         });
-        rig.windows().hide(rp::Windows::MainWindow);
+        rig().windows.hide(rp::Windows::MainWindow);
         closeInModal("frmHighScores", [&] { QVERIFY(table()->isVisible()); });
 
-        finishedGame(state);
-        rig.windows().hide(rp::Windows::MainWindow);
-        rig.windows().show(rp::frmEndGame::Name);
+        finishedGame(rig().state);
+        rig().windows.hide(rp::Windows::MainWindow);
+        rig().windows.show(rp::frmEndGame::Name);
         closeInModal("frmScoresCheck", [&] { QVERIFY(window<rp::frmEndGame>()->isVisible()); });
         window<rp::frmEndGame>()->close();
-        QVERIFY(!rig.windows().isLoaded(rp::frmEndGame::Name));
+        QVERIFY(!rig().windows.isLoaded(rp::frmEndGame::Name));
         QVERIFY(window<rp::frmHighScores>()->isVisible());
         window<rp::frmHighScores>()->close();
         QVERIFY(table()->isVisible());
 
         // The farewell, closed early, still ends the program.
-        rig.windows().show(rp::frmExit::Name);
+        rig().windows.show(rp::frmExit::Name);
         for (const char* w : {"frmHighScores", "frmNewGame", "frmConfirmBox", "frmConfirmBox2", "frmScoresCheck",
                               "frmMain"})
-            rig.windows().unload(w);
-        QVERIFY(!rig.programEnded);
+            rig().windows.unload(w);
+        QVERIFY(!rig().programEnded);
         window<rp::frmExit>()->close();
-        QVERIFY(rig.programEnded);
+        QVERIFY(rig().programEnded);
     }
 
     // A splash closed early hands over at once.
     void aSplashClosedEarlyHandsOver() {
-        QVERIFY(rig.start());
-        rig.windows().show(rp::frmSplash::Name);
-        QVERIFY(!table());
-        rig.windows().find(rp::frmSplash::Name)->close();
-        QVERIFY(!rig.windows().isLoaded(rp::frmSplash::Name));
+        rig_ = std::make_unique<TableRig>(TableRig::Start::SplashShowing);
+        QVERIFY(!table() || !table()->isVisible());
+        rig().windows.find(rp::frmSplash::Name)->close();
+        QVERIFY(!rig().windows.isLoaded(rp::frmSplash::Name));
         QVERIFY(table() && table()->isVisible());
     }
 };
