@@ -1,4 +1,5 @@
-// The table's pauses and the five-of-a-kind check while dice are in the air.
+// The five-of-a-kind check while dice are in the air, and the pauses that
+// no roll may cross. (The next-player pause is played on the table's tests.)
 
 #include <gtest/gtest.h>
 
@@ -16,27 +17,6 @@ TEST(TablePauses, FiveOfAKindCountsOnlyOnceTheWholeRollHasLanded) {
     EXPECT_EQ(rig.services.celebrations, 0);
     EXPECT_FALSE(rig.state.PentaroShowing);
     EXPECT_FALSE(rig.logic.BonusBoxClick(1, 1) && rig.table.bonusAt(1, 1) == "50");
-}
-
-TEST(TablePauses, NothingRollsOrMovesWhileTheTurnPasses) {
-    Rig rig;
-    rig.newGame(2, 2);
-    rig.roll({1, 2, 3, 4, 6});
-    ASSERT_TRUE(rig.logic.ScoreBoxClick(1, 16));
-    ASSERT_TRUE(rig.table.nextVisible);
-    rig.services.sounds.clear();
-
-    rig.logic.RollButtonMouseDown();
-    rig.logic.RollButtonMouseUp();
-    rig.logic.RollingDiceClick(1);
-    EXPECT_FALSE(rig.logic.DiceTumbling());
-    EXPECT_FALSE(rig.state.DieKept(1));
-    EXPECT_FALSE(rig.table.timerOn(TableTimer::RollPause));
-    EXPECT_EQ(rig.services.sounds, std::vector<std::string>{"button.wav"});  // a dead press clicks
-
-    rig.passTurn();
-    rig.roll({5, 5, 1, 2, 3});
-    EXPECT_EQ(rig.state.RollCount, 1);
 }
 
 TEST(TablePauses, TheEndOfGamePauseBlocksRollingAndANewGameCancelsIt) {
