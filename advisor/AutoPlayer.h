@@ -1,0 +1,73 @@
+#pragma once
+// Plays whole turns on the rules with the advisor's choices, through the
+// same procedures the table's clicks call: for measuring the advisor and
+// for checking its solved values against the real rules.
+
+#include <deque>
+#include <random>
+#include <stdexcept>
+
+#include "Advisor.h"
+#include "Logic.h"
+
+namespace rp::advisor {
+
+class AutoPlayer {
+public:
+    // With a script, the dice of each roll are drawn here and queued for the
+    // rules' dice source; without, the rules draw their own.
+    AutoPlayer(mdlLogic& logic, GameState& state, Advisor& advisor, Policy policy,
+               std::mt19937* rng = nullptr, std::deque<int>* script = nullptr)
+        : logic_(logic), s_(state), advisor_(advisor), policy_(policy), rng_(rng), script_(script) {}
+
+    void playGame() {
+        while (!logic_.IsGameOver()) playTurn();
+    }
+
+    void playTurn() {
+        roll();
+        for (;;) {
+            const Advice a = advisor_.advise(s_, s_.CurrentPlayer, policy_);
+            if (!a.available) throw std::runtime_error("no advice: " + a.message);
+            const Choice& c = a.best;
+            if (c.kind == Choice::Kind::Keep) {
+                for (int d = 1; d <= DiceCount; ++d) {
+                    const bool keep = (c.keepMask >> (d - 1)) & 1;
+                    if (keep && !s_.DieKept(d)) logic_.RollingDiceClick(d);
+                    if (!keep && s_.DieKept(d)) logic_.KeepDiceClick(d);
+                }
+                roll();
+                continue;
+            }
+            const bool taken = c.kind == Choice::Kind::ScoreBox ? logic_.ScoreBoxClick(c.column, c.row)
+                                                                : logic_.BonusBoxClick(c.column, c.row);
+            if (!taken) throw std::runtime_error("the rules refused the advised box");
+            break;
+        }
+        if (!logic_.IsGameOver() && s_.NumPlayers > 1) logic_.NextPlayerTimer();
+    }
+
+private:
+    void roll() {
+        if (script_ && rng_) {
+            script_->clear();
+            for (int d = 1; d <= DiceCount; ++d)
+                script_->push_back(std::uniform_int_distribution<int>(1, 6)(*rng_));
+        }
+        logic_.RollButtonMouseUp();
+        // The dice land in die order, as they do on the table.
+        while (logic_.DiceTumbling())
+            for (int d = 1; d <= DiceCount; ++d)
+                if (s_.DieAnimator(d) != 0) logic_.DieAnimatorTimer(d, s_.DieAnimator(d));
+        logic_.RollPauseTimer();
+    }
+
+    mdlLogic& logic_;
+    GameState& s_;
+    Advisor& advisor_;
+    Policy policy_;
+    std::mt19937* rng_;
+    std::deque<int>* script_;
+};
+
+}  // namespace rp::advisor

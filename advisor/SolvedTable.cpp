@@ -1,0 +1,101 @@
+#include "SolvedTable.h"
+
+#include <cstdint>
+#include <cstring>
+#include <fstream>
+
+#include "DiceSets.h"
+
+namespace rp::advisor {
+
+namespace {
+
+constexpr char Magic[8] = {'R', 'P', 'A', 'D', 'V', 'I', 'S', 'E'};
+constexpr std::size_t VersionField = 48;
+
+struct Header {
+    char magic[8];
+    char version[VersionField];
+    std::uint64_t fingerprint;
+    std::uint64_t values;
+};
+
+void mix(std::uint64_t& h, int v) {
+    h ^= static_cast<std::uint64_t>(static_cast<std::uint32_t>(v));
+    h *= 1099511628211ull;
+}
+
+}  // namespace
+
+unsigned long long SolvedTable::rulesFingerprint() {
+    std::uint64_t h = 14695981039346656037ull;
+    const DiceSets& ds = DiceSets::get();
+    // Every entry of every roll in a few columns that between them meet each
+    // rule: box open, holding 50, given up; with and without a five of a kind.
+    const ColumnState probes[] = {{0, BoxOpen, 0}, {0x0F0, Fifty, 40}, {0x555, FiftyOne, 62},
+                                  {0xAAA, GivenUp, 63}, {0x03F, FiftyTwo, 63}};
+    Entries entries;
+    for (const auto& col : probes)
+        for (int m : ds.rolls())
+            for (int flag = 0; flag <= 1; ++flag) {
+                const int number = ds.dice(m)(1);
+                columnEntries(col, m, flag != 0, number, JokerGate::ofColumn(col), entries);
+                for (int i = 0; i < entries.count; ++i) {
+                    const Entry& e = entries.at[static_cast<std::size_t>(i)];
+                    for (int v : {e.row, e.box, e.boxValue, e.chips, e.upperAdd, e.nextMask,
+                                  e.nextBonus, entryPoints(col, e)})
+                        mix(h, v);
+                }
+            }
+    return h;
+}
+
+std::string SolvedTable::save(const std::string& path) const {
+    Header head{};
+    std::memcpy(head.magic, Magic, sizeof Magic);
+    std::strncpy(head.version, RulesVersion, VersionField - 1);
+    head.fingerprint = rulesFingerprint();
+    head.values = values_.size();
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(&head), sizeof head);
+    out.write(reinterpret_cast<const char*>(values_.data()),
+              static_cast<std::streamsize>(values_.size() * sizeof(float)));
+    out.close();
+    if (!out) return "could not write " + path;
+    return {};
+}
+
+std::optional<SolvedTable> SolvedTable::load(const std::string& path, std::string& error) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        error = "The hint needs " + path + ", which is missing.";
+        return std::nullopt;
+    }
+    Header head{};
+    in.read(reinterpret_cast<char*>(&head), sizeof head);
+    if (!in || std::memcmp(head.magic, Magic, sizeof Magic) != 0) {
+        error = path + " is not a solved table of this game.";
+        return std::nullopt;
+    }
+    head.version[VersionField - 1] = '\0';
+    if (std::strcmp(head.version, RulesVersion) != 0 || head.fingerprint != rulesFingerprint()) {
+        error = path + " was solved for other rules (\"" + std::string(head.version) +
+                "\"); this game plays \"" + RulesVersion +
+                "\". Build the game again to solve it anew.";
+        return std::nullopt;
+    }
+    if (head.values != Values) {
+        error = path + " has the wrong size.";
+        return std::nullopt;
+    }
+    SolvedTable table;
+    in.read(reinterpret_cast<char*>(table.values_.data()),
+            static_cast<std::streamsize>(Values * sizeof(float)));
+    if (!in || in.peek() != std::char_traits<char>::eof()) {
+        error = path + " is damaged (wrong length).";
+        return std::nullopt;
+    }
+    return table;
+}
+
+}  // namespace rp::advisor
