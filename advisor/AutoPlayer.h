@@ -20,6 +20,10 @@ public:
                std::mt19937* rng = nullptr, std::deque<int>* script = nullptr)
         : logic_(logic), s_(state), advisor_(advisor), policy_(policy), rng_(rng), script_(script) {}
 
+    // Rolls whose landing dice set the five-of-a-kind flag on the way
+    // although the dice at rest are not five alike.
+    int phantoms() const { return phantoms_; }
+
     void playGame() {
         while (!logic_.IsGameOver()) playTurn();
     }
@@ -54,12 +58,16 @@ private:
             for (int d = 1; d <= DiceCount; ++d)
                 script_->push_back(std::uniform_int_distribution<int>(1, 6)(*rng_));
         }
+        const bool seen = s_.PentaroShowing;
         logic_.RollButtonMouseUp();
         // The dice land in die order, as they do on the table.
         while (logic_.DiceTumbling())
             for (int d = 1; d <= DiceCount; ++d)
                 if (s_.DieAnimator(d) != 0) logic_.DieAnimatorTimer(d, s_.DieAnimator(d));
         logic_.RollPauseTimer();
+        bool alike = true;
+        for (int d = 2; d <= DiceCount; ++d) alike = alike && s_.Dice(d) == s_.Dice(1);
+        if (!seen && s_.PentaroShowing && !alike) ++phantoms_;
     }
 
     mdlLogic& logic_;
@@ -68,6 +76,7 @@ private:
     Policy policy_;
     std::mt19937* rng_;
     std::deque<int>* script_;
+    int phantoms_ = 0;
 };
 
 }  // namespace rp::advisor

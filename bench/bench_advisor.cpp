@@ -78,6 +78,8 @@ struct Stats {
     double mean = 0, se = 0;
 };
 
+int phantomRolls = 0;
+
 Stats play(int games, unsigned seed, int gameType, const std::function<void(Table&)>& game) {
     Table t(seed, gameType);
     double sum = 0, squares = 0;
@@ -171,7 +173,9 @@ int main(int argc, char** argv) {
     auto advisorGame = [&](Policy policy) {
         return [&table, policy](Table& t) {
             Advisor a(*table);
-            AutoPlayer(t.logic, t.state, a, policy, &t.rng, &t.script).playGame();
+            AutoPlayer player(t.logic, t.state, a, policy, &t.rng, &t.script);
+            player.playGame();
+            if (policy == Policy::Best && t.state.GameType == 2) phantomRolls += player.phantoms();
         };
     };
     auto t0 = Clock::now();
@@ -191,6 +195,8 @@ int main(int argc, char** argv) {
     std::printf("one column: advisor %.2f +- %.2f over %d games (%.0f s), start value %.3f, "
                 "off by %.1f standard errors\n",
                 best.mean, best.se, oneColumnGames, simSeconds, start, (best.mean - start) / best.se);
+    std::printf("one column: %d rolls set the five-of-a-kind flag without five alike at rest\n",
+                phantomRolls);
     std::printf("one column: greedy %.2f +- %.2f, random player %.2f +- %.2f\n", greedy1.mean,
                 greedy1.se, random1.mean, random1.se);
     std::printf("three columns (%d games, %.0f s): heuristic %.2f +- %.2f, greedy %.2f +- %.2f\n",
