@@ -33,8 +33,11 @@ class Failure(Exception):
     pass
 
 
+STARTED = time.monotonic()
+
+
 def log(*parts):
-    print("journey:", *parts, flush=True)
+    print(f"journey: {time.monotonic() - STARTED:6.1f}s", *parts, flush=True)
 
 
 def wait_for(what, probe, bound=BOUND, step=0.1):
