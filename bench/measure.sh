@@ -1,0 +1,100 @@
+#!/bin/sh
+# Measures what a player feels, beside a bare Qt window measured in the same
+# run (the machine is shared and noisy: compare the ratios). Not a test.
+#   bench/measure.sh [RUNS] [--write docs/performance.md]
+# Builds what it needs in $BUILD_DIR (default build), then on its own Xvfb
+# with no window manager and a private sound server with a null sink:
+#   - start to first window mapped, RSS 3 s after the table shows, CPU of
+#     ten idle seconds: the installed-style binary and the bare window;
+#   - CPU of one roll and the files a roll opens: build/bench_table_roll.
+set -eu
+
+cd "$(dirname "$0")/.."
+runs=5
+write=""
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --write) write=$2; shift 2 ;;
+    *) runs=$1; shift ;;
+  esac
+done
+build=${BUILD_DIR:-build}
+python=/usr/bin/python3
+
+for tool in Xvfb strace cmake; do
+  command -v "$tool" >/dev/null 2>&1 || { echo "bench: $tool is needed (setup.sh installs it)"; exit 1; }
+done
+"$python" -c 'import Xlib' 2>/dev/null || { echo "bench: python3-xlib is needed (setup.sh installs it)"; exit 1; }
+
+[ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build" --target realpentaro bench_bare_window bench_table_roll -j2 >/dev/null
+
+tmp=$(mktemp -d "${TMPDIR:-/tmp}/rp-bench.XXXXXX")
+xvfb=""
+pulse=""
+cleanup() {
+  [ -n "$pulse" ] && kill "$pulse" 2>/dev/null && wait "$pulse" 2>/dev/null
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
+  rm -rf "$tmp"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+mkdir -p "$tmp/runtime" "$tmp/config"
+chmod 700 "$tmp/runtime"
+export XDG_RUNTIME_DIR="$tmp/runtime" HOME="$tmp/runtime"
+unset QT_SCALE_FACTOR QT_LINUX_ACCESSIBILITY_ALWAYS_ON DBUS_SESSION_BUS_ADDRESS
+
+: >"$tmp/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" >/dev/null 2>&1 &
+xvfb=$!
+tries=0
+until [ -s "$tmp/display" ]; do
+  tries=$((tries + 1))
+  [ "$tries" -le 300 ] || { echo "bench: Xvfb did not start"; exit 1; }
+  sleep 0.1
+done
+DISPLAY=:$(head -n 1 "$tmp/display")
+export DISPLAY
+
+# A sound device like a player's, so that opening it counts in the start.
+sound="a private PulseAudio server with a null sink"
+if command -v pulseaudio >/dev/null 2>&1; then
+  env -u PULSE_SERVER pulseaudio -n --daemonize=no --exit-idle-time=-1 \
+    -L "module-null-sink sink_name=rp_bench" -L module-native-protocol-unix >/dev/null 2>&1 &
+  pulse=$!
+  tries=0
+  until [ -S "$tmp/runtime/pulse/native" ] || [ "$tries" -gt 200 ]; do tries=$((tries + 1)); sleep 0.1; done
+fi
+if [ -S "$tmp/runtime/pulse/native" ]; then
+  export PULSE_SERVER="unix:$tmp/runtime/pulse/native"
+else
+  sound="no sound server (the game stays silent)"
+  export PULSE_SERVER=unix:/nonexistent/rp-no-audio
+fi
+echo "bench: display $DISPLAY, $sound, $runs runs"
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
+# One roll: CPU (median of the runs' medians), then the files one traced run opens.
+: >"$tmp/rolls"
+for i in $(seq "$runs"); do
+  QT_QPA_PLATFORM=offscreen "$build/bench_table_roll" 15 2>/dev/null | tee -a "$tmp/rolls.txt" |
+    sed -n 's/.*roll_cpu_ms=\([0-9.]*\) idle_cpu_ms=\([0-9.]*\).*/\1 \2/p' >>"$tmp/rolls"
+done
+roll_cpu=$(cut -d' ' -f1 "$tmp/rolls" | median)
+roll_idle=$(cut -d' ' -f2 "$tmp/rolls" | median)
+QT_QPA_PLATFORM=offscreen strace -f -qq -e trace=open,openat,openat2 -o "$tmp/trace" \
+  "$build/bench_table_roll" 5 >/dev/null 2>&1
+sed -n '/rp-bench-start/,/rp-bench-end/p' "$tmp/trace" | grep -v 'rp-bench-' >"$tmp/opened" || true
+roll_files=$(wc -l <"$tmp/opened")
+echo "one roll: cpu ${roll_cpu} ms (the same 600 ms idle: ${roll_idle} ms), files opened in 5 rolls: ${roll_files}"
+[ "$roll_files" -eq 0 ] || sed 's/^/  /' "$tmp/opened"
+
+"$python" bench/measure.py --runs "$runs" --game "$build/realpentaro" --bare "$build/bench_bare_window" \
+  --config "$tmp/config" --json "$tmp/medians.json"
+
+if [ -n "$write" ]; then
+  "$python" bench/report.py "$tmp/medians.json" "$roll_cpu" "$roll_idle" "$roll_files" "$sound" >"$write"
+  echo "bench: figures written to $write"
+fi

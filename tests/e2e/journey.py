@@ -1,0 +1,478 @@
+#!/usr/bin/python3
+"""Plays the installed game from outside its process, as a person with a
+screen reader would: it reads the windows through AT-SPI and acts with real
+X input (xdotool clicks at the extents AT-SPI reports, and key presses).
+
+    journey.py DISPLAY BINARY CONFIG_HOME WORK_DIR
+
+Run inside dbus-run-session. It starts BINARY itself, so it
+knows the process it reads, and checks the INI file the run leaves behind.
+Every wait is on a condition, bounded generously: the machine may be busy.
+"""
+
+import configparser
+import os
+import subprocess
+import sys
+import time
+import warnings
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi  # noqa: E402
+
+warnings.simplefilter("ignore", DeprecationWarning)
+
+BOUND = 60.0  # seconds for anything a person would wait for
+SHOWING = Atspi.StateType.SHOWING
+ENABLED = Atspi.StateType.ENABLED
+
+
+class Failure(Exception):
+    pass
+
+
+STARTED = time.monotonic()
+
+
+def log(*parts):
+    print(f"journey: {time.monotonic() - STARTED:6.1f}s", *parts, flush=True)
+
+
+def wait_for(what, probe, bound=BOUND, step=0.1):
+    """Polls probe() until it answers something true; fails after bound s."""
+    end = time.monotonic() + bound
+    last_error = None
+    while True:
+        try:
+            value = probe()
+            if value:
+                return value
+        except gi.repository.GLib.Error as error:  # a node went away mid-read
+            last_error = error
+        if time.monotonic() > end:
+            raise Failure(f"timed out waiting for {what}" + (f" ({last_error})" if last_error else ""))
+        time.sleep(step)
+
+
+# ---- Reading the program ---------------------------------------------------
+
+class Node:
+    """What one accessible object said at one moment."""
+
+    def __init__(self, acc):
+        self.acc = acc
+        self.name = acc.get_name() or ""
+        self.description = acc.get_description() or ""
+        self.role = acc.get_role_name()
+        states = acc.get_state_set()
+        self.showing = states.contains(SHOWING)
+        self.enabled = states.contains(ENABLED)
+
+    def centre(self):
+        ext = self.acc.get_extents(Atspi.CoordType.SCREEN)
+        if ext.width <= 0 or ext.height <= 0:
+            raise Failure(f"{self} has no extents on screen")
+        return ext.x + ext.width // 2, ext.y + ext.height // 2
+
+    def actions(self):
+        count = self.acc.get_n_actions()
+        return [self.acc.get_action_name(i) for i in range(count)]
+
+    def text(self):
+        return self.acc.get_text(0, -1)
+
+    def __repr__(self):
+        return f"<{self.role} {self.name!r} {self.description!r}>"
+
+
+class Program:
+    def __init__(self, process):
+        self.process = process
+        self.app = None
+
+    def find_app(self):
+        def probe():
+            desktop = Atspi.get_desktop(0)
+            for i in range(desktop.get_child_count()):
+                app = desktop.get_child_at_index(i)
+                if app is not None and app.get_process_id() == self.process.pid:
+                    return app
+            self.check_alive()
+            return None
+
+        self.app = wait_for("the program in the accessibility registry", probe, step=0.25)
+
+    def check_alive(self):
+        if self.process.poll() is not None:
+            raise Failure(f"the program ended early with status {self.process.returncode}")
+
+    def windows(self):
+        """The showing top-level windows, by title."""
+        self.check_alive()
+        found = {}
+        self.app.clear_cache()
+        for i in range(self.app.get_child_count()):
+            child = self.app.get_child_at_index(i)
+            if child is None:
+                continue
+            node = Node(child)
+            if node.showing:
+                found[node.name] = node
+        return found
+
+    def window(self, title):
+        return self.windows().get(title)
+
+    def nodes(self, window):
+        """Every object of a window, read afresh."""
+        out = []
+
+        def walk(acc):
+            acc.clear_cache()
+            out.append(Node(acc))
+            for i in range(acc.get_child_count()):
+                child = acc.get_child_at_index(i)
+                if child is not None:
+                    walk(child)
+
+        walk(window.acc)
+        return out
+
+
+class Table:
+    """The table window as the names say it is."""
+
+    def __init__(self, program):
+        self.program = program
+
+    def read(self):
+        window = self.program.window("Real Pentaro")
+        if window is None:
+            raise Failure("the table window is not showing")
+        nodes = self.program.nodes(window)
+        self.by_name = {}
+        self.by_description = {}
+        for n in nodes:
+            self.by_name.setdefault(n.name, n)
+            if n.description:
+                self.by_description.setdefault(n.description, n)
+        self.dice = {}
+        for n in nodes:
+            if n.role == "push button" and n.name.startswith("Die "):
+                head = n.name.split(",")[0]
+                number = int(head[4:5])
+                kept = n.name.endswith(", kept")
+                face = int(head.split(": ")[1]) if ": " in head else 0
+                self.dice[(number, kept)] = (face, n)
+        self.rolls = next((n.name for n in nodes if n.name.startswith("Rolls")), None)
+        return self
+
+    def button(self, name):
+        if name not in self.by_name:
+            raise Failure(f"no control named {name!r} on the table")
+        return self.by_name[name]
+
+    def box(self, description):
+        if description not in self.by_description:
+            raise Failure(f"no box described {description!r} on the table")
+        return self.by_description[description]
+
+    def faces(self):
+        """Die number -> (face, kept), from whichever row shows it."""
+        out = {}
+        for d in range(1, 6):
+            kept_face, kept_node = self.dice[(d, True)]
+            roll_face, roll_node = self.dice[(d, False)]
+            if kept_face and kept_node.enabled:
+                out[d] = (kept_face, True)
+            elif roll_face and roll_node.enabled:
+                out[d] = (roll_face, False)
+        return out
+
+
+# ---- Acting on it ------------------------------------------------------------
+
+def xdotool(*args):
+    subprocess.run(["xdotool", *args], check=True, timeout=30,
+                   stdout=subprocess.DEVNULL)
+
+
+def click(node):
+    x, y = node.centre()
+    xdotool("mousemove", "--sync", str(x), str(y))
+    xdotool("click", "1")
+
+
+def focus_window(pid, title):
+    """Gives the window the keyboard (there is no window manager to do it)."""
+    def probe():
+        out = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid),
+                              "--name", f"^{title}$"], capture_output=True, text=True, timeout=30)
+        return out.stdout.split()
+
+    window = wait_for(f"the X window {title!r}", probe)[0]
+    xdotool("windowfocus", "--sync", window)
+
+
+def keys(*names):
+    xdotool("key", "--clearmodifiers", "--delay", "60", *names)
+
+
+# ---- The journey -----------------------------------------------------------
+
+OPEN_ROWS = ["Ones", "Twos", "Threes", "Fours", "Fives", "Sixes", "3 of a kind", "4 of a kind",
+             "Full House", "Small Straight", "Large Straight", "Chance"]
+
+
+def wait_past_splash(program):
+    seen_splash = False
+
+    def probe():
+        nonlocal seen_splash
+        shown = program.windows()
+        if "Splash" in shown:
+            seen_splash = True
+            return None
+        if "New Game" in shown:
+            return "New Game"
+        if "Real Pentaro" in shown:
+            return "Real Pentaro"
+        return None
+
+    first = wait_for("the table or the new-game dialog after the start", probe)
+    log("splash seen and gone" if seen_splash else "no splash", "->", first)
+    return first
+
+
+def set_up_game(program, name):
+    """Through the new-game dialog: one player, one column, the name, Done."""
+    dialog = wait_for("the new-game dialog", lambda: program.window("New Game"))
+    focus_window(program.process.pid, "New Game")
+
+    def control(label):
+        window = program.window("New Game")
+        if window is None:
+            return None
+        return next((n for n in program.nodes(window) if n.name == label), None)
+
+    for label in ("1 player", "One column"):
+        check = wait_for(f"the check {label!r}", lambda: control(label))
+        if check.description != "checked":
+            click(check)
+        wait_for(f"{label!r} checked", lambda: (c := control(label)) and c.description == "checked")
+    field = wait_for("the name box", lambda: control("Name of player 1"))
+    click(field)
+    keys("ctrl+a", "BackSpace")
+    xdotool("type", "--delay", "60", name)
+    wait_for("the name typed", lambda: (f := control("Name of player 1")) and f.text() == name)
+    click(wait_for("the done button", lambda: control("Done")))
+    wait_for("the dialog to close", lambda: "New Game" not in program.windows())
+    del dialog
+
+
+def start_game(program, first):
+    """Leaves a one-player game in progress on the table; answers the name."""
+    if first == "Real Pentaro":
+        table = Table(program)
+        if table.read().rolls != "Rolls":
+            # The program opened on a game of its own for "Player 1".
+            return "Player 1"
+
+        def dialog_or_none():
+            return program.window("New Game")
+
+        try:
+            wait_for("a new-game dialog of its own", dialog_or_none, bound=5)
+        except Failure:
+            focus_window(program.process.pid, "Real Pentaro")
+            click(table.read().button("New Game"))
+    set_up_game(program, "Tester")
+    return "Tester"
+
+
+def wait_landed(table, rolls, what):
+    """The roll counter shows rolls, the table has said the landed faces
+    aloud ("Roll 2: 3 4 4 1 6"), the dice show them and the card is open."""
+    def probe():
+        table.read()
+        if table.rolls != f"Rolls: {rolls}":
+            return None
+        said = next((n for n in table.by_name if n.startswith(f"Roll {rolls}: ")), None)
+        faces = table.faces()
+        if not said or len(faces) != 5:
+            return None
+        if said.split(": ")[1].split(".")[0].split() != [str(f) for f, _ in faces.values()]:
+            return None
+        return table.box("Game 1, Chance").enabled or None
+
+    wait_for(what, probe)
+    return table.faces()
+
+
+def roll(program, table, rolls, by_key):
+    if by_key:
+        focus_window(program.process.pid, "Real Pentaro")
+        keys("space" if rolls % 2 else "Return")
+    else:
+        click(table.read().button("Roll"))
+    faces = wait_landed(table, rolls, f"roll {rolls} to land")
+    log(f"roll {rolls}:", " ".join(f"{f}{'k' if k else ''}" for f, k in faces.values()))
+    return faces
+
+
+def keep_most_common(program, table, faces):
+    """Keeps the dice showing the commonest face: the first by a click on the
+    die, the others by their number keys. Answers the dice kept."""
+    counts = {}
+    for d, (face, _) in faces.items():
+        counts[face] = counts.get(face, 0) + 1
+    best = max(counts, key=lambda f: (counts[f], f))
+    chosen = [d for d, (face, kept) in faces.items() if face == best and not kept]
+    if not chosen:
+        return []
+    table.read()
+    click(table.dice[(chosen[0], False)][1])
+    if len(chosen) > 1:
+        focus_window(program.process.pid, "Real Pentaro")
+        keys(*[str(d) for d in chosen[1:]])
+    for d in chosen:
+        wait_for(f"die {d} kept",
+                 lambda d=d: table.read().dice[(d, True)][0] == best
+                 and table.dice[(d, True)][1].name == f"Die {d}: {best}, kept"
+                 and table.dice[(d, False)][1].name == f"Die {d}")
+    return chosen
+
+
+UPPER = ["Ones", "Twos", "Threes", "Fours", "Fives", "Sixes"]
+
+
+def expected_score(row, values):
+    """What the card must show for the rows whose sum is plain to see."""
+    if row in UPPER:
+        face = UPPER.index(row) + 1
+        return face * values.count(face)
+    if row == "Chance":
+        return sum(values)
+    return None
+
+
+def enter(program, table, faces, turn, by_key):
+    """Enters the roll in an open box; a five of a kind goes to a Pentaro box.
+    By mouse it takes the upper row of the commonest face, else Chance; by
+    keyboard, Tab selects the first open box and Enter enters it."""
+    table.read()
+    values = [face for face, _ in faces.values()]
+    open_rows = [row for row in OPEN_ROWS if not table.box(f"Game 1, {row}").name]
+    if len(set(values)) == 1:
+        # The rules ask for a Pentaro box first; a celebration may show.
+        row = None
+        target = next(n for n in (table.box(f"Game 1, Pentaro box {b}") for b in (1, 2, 3))
+                      if not n.name)
+        by_key = False
+    elif by_key:
+        row = open_rows[0]
+        target = table.box(f"Game 1, {row}")
+    else:
+        commonest = max(set(values), key=lambda f: (values.count(f), f))
+        row = next(r for r in [UPPER[commonest - 1], "Chance"] + open_rows if r in open_rows)
+        target = table.box(f"Game 1, {row}")
+    description = target.description
+    wait_for("only the table showing", lambda: set(program.windows()) == {"Real Pentaro"})
+    if by_key:
+        focus_window(program.process.pid, "Real Pentaro")
+        keys("Tab", "Return")
+    else:
+        click(table.read().box(description))
+    wait_for(f"a score in {description!r}", lambda: table.read().box(description).name.isdigit())
+    score = table.box(description).name
+    expected = expected_score(row, values)
+    if expected is not None and int(score) != expected:
+        raise Failure(f"{description!r} shows {score} for {values}, not {expected}")
+    wait_for("the next turn", lambda: table.read().rolls == "Rolls: 0")
+    log(f"turn {turn}: {description} = {score} by {'keyboard' if by_key else 'mouse'}")
+    return description, score
+
+
+def play_turn(program, table, turn):
+    key_turn = turn % 2 == 0
+    faces = roll(program, table, 1, by_key=key_turn)
+    kept = keep_most_common(program, table, faces)
+    if len(kept) < 5:
+        faces = roll(program, table, 2, by_key=not key_turn)
+    return enter(program, table, faces, turn, by_key=key_turn)
+
+
+def check_ini(config_home, sound):
+    path = os.path.join(config_home, "RealPentaro", "RealPentaro.ini")
+    if not os.path.isfile(path):
+        raise Failure(f"no settings file at {path}")
+    ini = configparser.ConfigParser(interpolation=None)
+    ini.optionxform = str
+    ini.read(path, encoding="utf-8")
+    if ini.get("Params", "Sound", fallback=None) != sound:
+        raise Failure(f"[Params] Sound is {ini.get('Params', 'Sound', fallback=None)!r}, not {sound!r}")
+    for table in "AB":
+        for place in range(1, 7):
+            score = ini.get("HighScores", f"{table}Score{place}", fallback="")
+            if not score.lstrip("-").isdigit():
+                raise Failure(f"[HighScores] {table}Score{place} is {score!r}")
+            if not ini.has_option("HighScores", f"{table}Name{place}"):
+                raise Failure(f"[HighScores] {table}Name{place} is missing")
+    log(f"settings file {path}: Sound={sound}, both high-score tables whole")
+
+
+def journey(binary, config_home, work_dir):
+    env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+               XDG_CONFIG_HOME=config_home)
+    process = subprocess.Popen([binary], cwd=work_dir, env=env)
+    program = Program(process)
+    try:
+        program.find_app()
+        first = wait_past_splash(program)
+        player = start_game(program, first)
+        table = Table(program)
+        wait_for(f"{player!r} at the table", lambda: player in table.read().by_name)
+        entries = [play_turn(program, table, turn) for turn in (1, 2, 3)]
+        # Every entry stays on the card.
+        table.read()
+        for description, score in entries:
+            if table.box(description).name != score:
+                raise Failure(f"{description!r} now shows {table.box(description).name!r}, not {score}")
+
+        # The sound switch is kept in the settings file.
+        click(table.button("Sound On"))
+        wait_for("the switch to say Sound Off", lambda: "Sound Off" in table.read().by_name)
+
+        exit_label = table.read().button("Exit The Program")
+        if "Press" not in exit_label.actions():
+            raise Failure("the close label offers no Press action")
+        click(exit_label)
+        status = wait_for("the program to end", lambda: process.poll() is not None or None)
+        del status
+        if process.returncode != 0:
+            raise Failure(f"the program ended with status {process.returncode}")
+        log("the program ended with status 0")
+        check_ini(config_home, "False")
+    finally:
+        if process.poll() is None:
+            process.kill()
+            process.wait()
+
+
+def main():
+    display, binary, config_home, work_dir = sys.argv[1:5]
+    os.environ["DISPLAY"] = display  # for the game and xdotool
+    Atspi.set_timeout(10000, 60000)
+    try:
+        journey(binary, config_home, work_dir)
+    except Failure as failure:
+        print(f"journey: FAILED: {failure}", file=sys.stderr, flush=True)
+        return 1
+    log("passed")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
