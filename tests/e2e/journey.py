@@ -207,17 +207,23 @@ def click(node):
 
 def focus_window(pid, title):
     """Gives the window the keyboard (there is no window manager to do it)."""
+
     def probe():
-        out = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid),
+        out = subprocess.run(["xdotool", "search", "--all", "--onlyvisible", "--pid", str(pid),
                               "--name", f"^{title}$"], capture_output=True, text=True, timeout=30)
         return out.stdout.split()
 
+    # Every condition must hold: xdotool's search otherwise matches any.
     window = wait_for(f"the X window {title!r}", probe)[0]
     xdotool("windowfocus", "--sync", window)
 
 
 def keys(*names):
     xdotool("key", "--clearmodifiers", "--delay", "60", *names)
+
+
+def type_text(text):
+    xdotool("type", "--delay", "60", text)
 
 
 # ---- The journey -----------------------------------------------------------
@@ -265,7 +271,7 @@ def set_up_game(program, name):
     field = wait_for("the name box", lambda: control("Name of player 1"))
     click(field)
     keys("ctrl+a", "BackSpace")
-    xdotool("type", "--delay", "60", name)
+    type_text(name)
     wait_for("the name typed", lambda: (f := control("Name of player 1")) and f.text() == name)
     click(wait_for("the done button", lambda: control("Done")))
     wait_for("the dialog to close", lambda: "New Game" not in program.windows())
