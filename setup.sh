@@ -11,7 +11,8 @@ build=${BUILD_DIR:-build}
 packages="cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
   libgif-dev libgtest-dev fonts-dejavu-core fonts-liberation
   pulseaudio pulseaudio-utils xvfb xauth imagemagick
-  xdotool at-spi2-core dbus python3-gi python3-pyatspi gir1.2-atspi-2.0 python3-xlib strace"
+  xdotool at-spi2-core dbus python3-gi python3-pyatspi gir1.2-atspi-2.0 python3-xlib strace
+  desktop-file-utils appstream"
 
 missing=""
 for p in $packages; do
