@@ -20,6 +20,7 @@ while [ $# -gt 0 ]; do
 done
 build=${BUILD_DIR:-build}
 python=/usr/bin/python3
+. tools/private_xvfb.sh
 
 for tool in Xvfb strace cmake; do
   command -v "$tool" >/dev/null 2>&1 || { echo "bench: $tool is needed (setup.sh installs it)"; exit 1; }
@@ -45,16 +46,8 @@ chmod 700 "$tmp/runtime"
 export XDG_RUNTIME_DIR="$tmp/runtime" HOME="$tmp/runtime"
 unset QT_SCALE_FACTOR QT_LINUX_ACCESSIBILITY_ALWAYS_ON DBUS_SESSION_BUS_ADDRESS
 
-: >"$tmp/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" >/dev/null 2>&1 &
-xvfb=$!
-tries=0
-until [ -s "$tmp/display" ]; do
-  tries=$((tries + 1))
-  [ "$tries" -le 300 ] || { echo "bench: Xvfb did not start"; exit 1; }
-  sleep 0.1
-done
-DISPLAY=:$(head -n 1 "$tmp/display")
+start_xvfb "$tmp"
+DISPLAY=$xvfb_display
 export DISPLAY
 
 # A sound device like a player's, so that opening it counts in the start.

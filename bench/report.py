@@ -45,7 +45,7 @@ run, the two started in turn; read the ratios rather than the milliseconds.
   for `SubstructureNotify` on the root window. It notes the time, starts the
   program, and stops the clock at the first `MapNotify` of a window whose
   `_NET_WM_PID` is the child. That is the first window the player sees: the
-  table today, the splash once the game opens on one. A first start of each
+  splash. A first start of each
   program, not counted, writes the settings file and warms the page cache.
 - **Resident memory**: `VmRSS` from `/proc/PID/status`, 3 s after the window
   titled "Real Pentaro" (for the bare one, its own title) is mapped.

@@ -9,6 +9,7 @@ set -eu
 build=$(cd "${1:?usage: $0 BUILD_DIR}" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 python=/usr/bin/python3
+. "$here/../../tools/private_xvfb.sh"
 
 skip() { echo "e2e: skipped: $*"; exit 77; }
 for tool in Xvfb xdotool dbus-run-session cmake; do
@@ -39,19 +40,8 @@ done
 [ -n "$binary" ] || { find "$tmp/prefix" -maxdepth 3; echo "e2e: no installed realpentaro"; exit 1; }
 echo "e2e: installed binary $binary"
 
-# Xvfb picks a free display and writes its number once it accepts clients.
-: >"$tmp/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &
-xvfb=$!
-tries=0
-until [ -s "$tmp/display" ]; do
-  tries=$((tries + 1))
-  if [ "$tries" -gt 300 ] || ! kill -0 "$xvfb" 2>/dev/null; then
-    cat "$tmp/xvfb.log"; echo "e2e: Xvfb did not start"; exit 1
-  fi
-  sleep 0.1
-done
-display=:$(head -n 1 "$tmp/display")
+start_xvfb "$tmp"
+display=$xvfb_display
 
 mkdir -p "$tmp/config" "$tmp/work" "$tmp/runtime" "$tmp/home"
 chmod 700 "$tmp/runtime"
