@@ -8,6 +8,7 @@
 
 #include "GameWindows.h"
 #include "RandomDice.h"
+#include "TableHint.h"
 #include "TableLabel.h"
 #include "frmMain.h"
 #include "frmSplash.h"
@@ -22,10 +23,15 @@ Program::Program(ProgramParts parts)
       table(windows),
       board(windows),
       store(parts.settingsPath),
-      logic(state, table, services, board, store, parts.dice ? std::move(parts.dice) : randomDice()) {
+      logic(state, table, services, board, store, parts.dice ? std::move(parts.dice) : randomDice()),
+      advisor((parts.root + QStringLiteral("/advisor.bin")).toStdString()) {
     installAccessibleControls();
-    defineGameWindows(windows, logic);
-    windows.define(frmMain::Name, [this](Windows& ws) { return new frmMain(ws, logic); });
+    defineGameWindows(windows, logic, [this] { return advisor.startValue(); });
+    windows.define(frmMain::Name, [this](Windows& ws) {
+        auto* main = new frmMain(ws, logic);
+        new TableHint(*main, [this](std::string& error) { return advisor.get(error); });
+        return main;
+    });
     services.onNotice = [this](std::string_view text) {
         if (auto* main = windows.find<frmMain>())
             main->announce(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))

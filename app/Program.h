@@ -9,6 +9,7 @@
 
 #include "GameState.h"
 #include "IniSettingsStore.h"
+#include "LazyAdvisor.h"
 #include "LazySound.h"
 #include "Logic.h"
 #include "TableForwarder.h"
@@ -48,6 +49,7 @@ public:
     WindowBoard board;
     IniSettingsStore store;
     mdlLogic logic;
+    LazyAdvisor advisor;  // advisor.bin beside the program
 
 private:
     void reportBadPictures(const QStringList& bad);

@@ -8,7 +8,7 @@
 
 namespace rp::assets {
 
-inline constexpr std::array<std::string_view, 50> Pictures = {
+inline constexpr std::array<std::string_view, 52> Pictures = {
     "bgnd.jpg",        "paper.jpg",        "nextplayer.jpg",   "rollup.jpg",
     "rolldn.jpg",      "newgameup.jpg",    "newgamedn.jpg",    "scoresup.jpg",
     "scoresdn.jpg",    "helpup.jpg",       "helpdn.jpg",       "soundup.jpg",
@@ -21,7 +21,7 @@ inline constexpr std::array<std::string_view, 50> Pictures = {
     "cancelup.jpg",    "canceldn.jpg",     "doneup.jpg",       "donedn.jpg",
     "resetup.jpg",     "resetdn.jpg",      "newgamebgnd.jpg",  "check.gif",
     "scoresbgnd.jpg",  "endgamebgnd.jpg",  "endgamewin.jpg",   "leftflash.jpg",
-    "rightflash.jpg",  "scorescheckbgnd.jpg"};
+    "rightflash.jpg",  "scorescheckbgnd.jpg", "hintup.jpg",      "hintdn.jpg"};
 
 inline constexpr std::array<std::string_view, 11> Sounds = {
     "button.wav", "dice4.wav",  "whoosh.wav", "pop.wav",     "nolabel.wav", "error.wav",

@@ -10,7 +10,7 @@ Xvfb :77 -screen 0 1024x768x24 >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb' EXIT
 sleep 1
-for w in splash newgame confirm endgame scorescheck highscores confirm2 exit; do
+for w in splash newgame confirm endgame endgamesolo scorescheck highscores confirm2 exit; do
   DISPLAY=:77 QT_QPA_PLATFORM=xcb "$build/windowshot" "$w" >"$build/windowshot.geometry" 2>/dev/null &
   shown=$!
   sleep 1.5

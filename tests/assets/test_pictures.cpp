@@ -38,7 +38,7 @@ std::map<std::string, QSize> exactSizes()
         {"rightflash.jpg", sizeOf(sz::EndGameFlashRight.box())},
         // One picture for both windows: the wider closing window's size.
         {"splash.jpg", sizeOf(sz::ExitWindow)}, {"soundoffup.jpg", sizeOf(sz::ImageButton)}};
-    for (const char* cmd : {"roll", "newgame", "scores", "help", "sound", "confirm", "cancel", "done"})
+    for (const char* cmd : {"roll", "newgame", "scores", "help", "sound", "confirm", "cancel", "done", "hint"})
         m[std::string(cmd) + "up.jpg"] = m[std::string(cmd) + "dn.jpg"] = sizeOf(sz::ImageButton);
     for (int f = 1; f <= 6; ++f)
         m["die" + std::to_string(f) + ".gif"] = m["seldie" + std::to_string(f) + ".gif"] = sizeOf(sz::Die);

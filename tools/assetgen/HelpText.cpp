@@ -123,6 +123,25 @@ table when it beats a score already there; new entries show highlighted.
 tables with a fresh starting table.
 
 
+HINTS
+-----
+The "Hint" button (key H) shows the best move for the player on turn:
+the dice to keep, or the box to take, are framed in gold for a few
+seconds, and the text above the dice says what to do and what you can
+still expect to score from here. A hint changes nothing in the game.
+
+In the one-column game the hint is exact: it is worked out over every
+position of the game, and following it gives the highest average final
+score a player can reach under these rules. It plays for points, not for
+beating the other players. After a one-player, one-column game the
+results window says how your score compares with that average.
+
+In the three-column game the hint is a heuristic: it weighs each entry by
+its column's multiplier and by what the one-column solution says the
+rest of that column is worth. It plays well but is not the best possible,
+and its expected score is an estimate.
+
+
 PLAYING BY KEYBOARD
 -------------------
 Every click has a key. On the table:
@@ -136,6 +155,7 @@ Every click has a key. On the table:
   N                 New Game
   S                 High Scores
   M                 Sound On / Off
+  H                 a hint: the best move
   F1                this help
   Ctrl+Q            leave the game (as the X)
 

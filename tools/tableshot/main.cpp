@@ -2,7 +2,7 @@
 // leave it, and keeps it on screen for a while: for screenshots of the
 // real window (tools/tableshot.sh). Scripted dice, no sound, a settings file
 // of its own.
-//   tableshot [milliseconds on screen]
+//   tableshot [milliseconds on screen] [hint]
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -11,6 +11,7 @@
 
 #include "Program.h"
 #include "frmHighScores.h"
+#include "TableHint.h"
 #include "frmMain.h"
 
 int main(int argc, char* argv[]) {
@@ -72,6 +73,8 @@ int main(int argc, char* argv[]) {
     for (int d : {1, 3, 5}) logic.RollingDiceClick(d);
     roll({6, 3});
     windows.show<rp::frmMain>();
+    // "hint" as the second argument: the table as the hint button leaves it.
+    if (argc > 2 && QByteArray(argv[2]) == "hint") main->findChild<rp::TableHint*>()->show();
     QTimer::singleShot(argc > 1 ? std::atoi(argv[1]) : 4000, &app, &QCoreApplication::quit);
     return QApplication::exec();
 }

@@ -18,6 +18,7 @@
 #include "Texts.h"
 #include "WindowBoard.h"
 #include "WindowedServices.h"
+#include "SolvedTable.h"
 #include "frmEndGame.h"
 #include "frmNewGame.h"
 #include "ClickableLabel.h"
@@ -94,7 +95,11 @@ int main(int argc, char* argv[]) {
     rp::WindowedServices services(windows, sound);
     rp::WindowBoard board(windows);
     rp::mdlLogic logic(state, table, services, board, store, [] { return 6; });
-    rp::defineGameWindows(windows, logic);
+    rp::defineGameWindows(windows, logic, [&root]() -> std::optional<double> {
+        std::string error;
+        const auto solved = rp::advisor::SolvedTable::load((root + "/advisor.bin").toStdString(), error);
+        return solved ? std::optional<double>(solved->startValue()) : std::nullopt;
+    });
     windows.define<Table>();
     windows.setOnLastUnloaded([] {});
 
@@ -125,10 +130,19 @@ int main(int argc, char* argv[]) {
         windows.show("frmConfirmBox2");
     } else {
         sampleGame(state);
+        if (which == "endgamesolo") {
+            // One player, one column: the results add the line on best play.
+            state.NumPlayers = 1;
+            state.GameType = 2;
+            state.PlayerName(1) = "Bartholome";
+            state.GrandTotal(1) = 251;
+            state.ColumnScore(1, 1) = 251;
+            state.Winner = 1;
+        }
         for (int p = 1; p <= 3; ++p) logic.RecordHighScore(p, state.GrandTotal(p));
         if (which == "highscores") {
             windows.show("frmHighScores");
-        } else if (which == "endgame") {
+        } else if (which == "endgame" || which == "endgamesolo") {
             windows.show("frmEndGame");
             if (focus) windows.find<rp::frmEndGame>()->lblPlayer[2]->setFocus();
         } else if (which == "scorescheck") {

@@ -136,7 +136,7 @@ bool frmMain::handleKey(QKeyEvent* event) {
         case Qt::Key_M: pressButton(imgSoundButton); return true;
         case Qt::Key_F1: pressButton(imgHelpButton); return true;
         case Qt::Key_H:
-            if (hint_) hint_();
+            if (hint_) pressButton(imgHintButton);
             return true;
         default: return false;
     }

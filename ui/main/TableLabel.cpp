@@ -35,6 +35,20 @@ void TableLabel::setSelected(bool selected) {
     }
 }
 
+void TableLabel::setSuggested(bool suggested) {
+    if (suggested_ == suggested) return;
+    suggested_ = suggested;
+    if (suggested) {
+        plainDescription_ = accessibleDescription();
+        setAccessibleDescription(plainDescription_.isEmpty()
+                                     ? QStringLiteral("suggested")
+                                     : plainDescription_ + QStringLiteral(", suggested"));
+    } else {
+        setAccessibleDescription(plainDescription_);
+    }
+    update();
+}
+
 void TableLabel::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
     event->accept();
@@ -48,15 +62,22 @@ void TableLabel::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TableLabel::paintEvent(QPaintEvent* event) {
+    if (!pixmap().isNull() || text().isEmpty()) QLabel::paintEvent(event);
+    else paintCaption();
+    // Frames go over the picture: a die's face fills its whole label.
+    if (!suggested_ && !selected_) return;
+    QPainter frame(this);
+    if (suggested_) {
+        frame.setPen(QPen(QColor(255, 200, 40), 3));
+        frame.drawRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5));
+    }
     if (selected_) {
-        QPainter frame(this);
         frame.setPen(QPen(QColor(200, 40, 20), 2));
         frame.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
-    if (!pixmap().isNull() || text().isEmpty()) {
-        QLabel::paintEvent(event);
-        return;
-    }
+}
+
+void TableLabel::paintCaption() {
     QPainter painter(this);
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::Active, QPalette::WindowText));

@@ -25,6 +25,9 @@ public:
     // The keyboard's selection: framed, and focused for assistive tools.
     void setSelected(bool selected);
     bool isSelected() const { return selected_; }
+    // A hint's mark: a gold frame, and "suggested" for assistive tools.
+    void setSuggested(bool suggested);
+    bool isSuggested() const { return suggested_; }
 
 signals:
     void clicked();
@@ -35,9 +38,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void paintCaption();
+
     QAccessible::Role role_;
     bool pressed_ = false;
     bool selected_ = false;
+    bool suggested_ = false;
+    QString plainDescription_;  // the description while not suggested
 };
 
 // Makes the table's labels and every picture button operable through the

@@ -38,6 +38,9 @@ frmMain::frmMain(Windows& windows, mdlLogic& logic)
     imgHighScoresButton->setAction([this] { imgHighScoresButton_MouseUp(); });
     imgSoundButton->setAction([this] { imgSoundButton_MouseUp(); });
     imgHelpButton->setAction([this] { imgHelpButton_MouseUp(); });
+    imgHintButton->setAction([this] {
+        if (hint_) hint_();
+    });
     connect(cmdGhostEnter, &QPushButton::clicked, this, [this] { cmdGhostEnter_Click(); });
     cmdGhostEnter->installEventFilter(this);
     connect(lblExit, &TableLabel::clicked, this, [this] { lblExit_Click(); });
@@ -50,6 +53,7 @@ void frmMain::Form_Load() {
     imgHighScoresButton->setPictures("scoresup.jpg", "scoresdn.jpg");
     imgHelpButton->setPictures("helpup.jpg", "helpdn.jpg");
     imgNewGameButton->setPictures("newgameup.jpg", "newgamedn.jpg");
+    imgHintButton->setPictures("hintup.jpg", "hintdn.jpg");
     imgNext->setPixmap(pictures().get("nextplayer.jpg"));
     setWindowIcon(QIcon(pictures().get("die5.gif")));
 
@@ -80,12 +84,19 @@ void frmMain::Form_Load() {
 
 // ---- TableView -------------------------------------------------------------
 
+void frmMain::setHintAction(std::function<void()> hint) {
+    hint_ = std::move(hint);
+    imgHintButton->setVisible(bool(hint_));
+}
+
 void frmMain::setBoxCaption(int column, int row, std::string_view text) {
     lblGame(column, row)->setCaption(qs(text));
+    emit turnChanged();
 }
 
 void frmMain::setBonusCaption(int column, int box, std::string_view text) {
     lblGameY(column, box)->setCaption(qs(text));
+    emit turnChanged();
 }
 
 void frmMain::setCardEnabled(bool enabled) {
@@ -113,6 +124,7 @@ void frmMain::setDie(TableLabel* label, int die, std::string_view picture, bool 
     if (face > 0) name += QStringLiteral(": %1").arg(face);
     if (kept) name += QStringLiteral(", kept");
     label->setAccessibleName(name);
+    emit diceMoved();
 }
 
 void frmMain::setRollingDiePicture(int die, std::string_view picture) {
@@ -124,14 +136,21 @@ void frmMain::setKeptDiePicture(int die, std::string_view picture) {
 }
 void frmMain::setKeptDieEnabled(int die, bool enabled) { imgKeepDice.at(die)->setEnabled(enabled); }
 
-void frmMain::setPlayerName(std::string_view text) { lblPlayer->setCaption(qs(text)); }
+void frmMain::setPlayerName(std::string_view text) {
+    lblPlayer->setCaption(qs(text));
+    emit turnChanged();
+}
 
 void frmMain::setRollCount(std::string_view text) {
     lblRollCount->setText(qs(text));
     lblRollCount->setAccessibleName(QStringLiteral("Rolls: %1").arg(qs(text)));
+    emit turnChanged();
 }
 
-void frmMain::setNextPlayerVisible(bool visible) { imgNext->setVisible(visible); }
+void frmMain::setNextPlayerVisible(bool visible) {
+    imgNext->setVisible(visible);
+    emit turnChanged();
+}
 
 void frmMain::setTimer(TableTimer timer, bool on) {
     QTimer* t = timer == TableTimer::RollPause ? tmrRollPause

@@ -84,12 +84,22 @@ public:
     // Says text to assistive tools through a label that exists for it alone.
     void announce(const QString& text);
     QLabel* lblAnnounce;
-    // What key H does; nothing until there is someone to ask.
-    void setHintAction(std::function<void()> hint) { hint_ = std::move(hint); }
+    // What the hint button and key H do; without one the button stays hidden.
+    void setHintAction(std::function<void()> hint);
+    ImageButton* imgHintButton;
+    QLabel* lblHint;
+    // The game as the table shows it, for readers beside the rules.
+    const GameState& gameState() { return state(); }
 
     // The die face a position shows, 0 when it shows no picture.
     int rollingFace(int die) const { return rollingFace_.at(die); }
     int keptFace(int die) const { return keptFace_.at(die); }
+
+signals:
+    // The rules rolled, entered, or passed the turn.
+    void turnChanged();
+    // A die changed its picture or its row.
+    void diceMoved();
 
 protected:
     void Form_Load() override;

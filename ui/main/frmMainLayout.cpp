@@ -140,6 +140,22 @@ void frmMain::buildDiceAndButtons() {
     imgHighScoresButton = button("imgHighScoresButton", "High Scores", 6180, "Click to show high scores (S)");
     imgSoundButton = button("imgSoundButton", "Sound On", 6600, "Enable/Disable Sound (M)");
     imgHelpButton = button("imgHelpButton", "Help", 7020, "Click for help (F1)");
+    // Above the dice tray, right of the title: the one free place on the table.
+    imgHintButton = button("imgHintButton", "Hint", 930, "Click for the best move (H)");
+    imgHintButton->hide();
+    lblHint = new QLabel(this);
+    lblHint->setObjectName(QStringLiteral("lblHint"));
+    lblHint->setAccessibleName(QStringLiteral("Hint"));
+    placeTwips(*lblHint, 4680, 315, 2910, 600);
+    QFont hintFont;
+    hintFont.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    hintFont.setPointSizeF(8.25);
+    lblHint->setFont(hintFont);
+    lblHint->setWordWrap(true);
+    lblHint->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+    QPalette hintColours = lblHint->palette();
+    hintColours.setColor(QPalette::WindowText, QColor(255, 236, 190));
+    lblHint->setPalette(hintColours);
 
     lblExit = new TableLabel(this, QStringLiteral("lblExit"), QAccessible::Button);
     placeTwips(*lblExit, 7650, 45, 255, 315);

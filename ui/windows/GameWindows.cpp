@@ -12,13 +12,17 @@
 
 namespace rp {
 
-void defineGameWindows(Windows& windows, mdlLogic& logic) {
+void defineGameWindows(Windows& windows, mdlLogic& logic, std::function<std::optional<double>()> bestPlay) {
     installWindowAccessibility();
     auto withLogic = [&windows, &logic]<class W>() {
         windows.define(W::Name, [&logic](Windows& ws) -> Window* { return new W(ws, logic); });
     };
     withLogic.operator()<frmNewGame>();
-    withLogic.operator()<frmEndGame>();
+    windows.define(frmEndGame::Name, [&logic, bestPlay](Windows& ws) -> Window* {
+        auto* w = new frmEndGame(ws, logic);
+        w->bestPlay = bestPlay;
+        return w;
+    });
     withLogic.operator()<frmHighScores>();
     withLogic.operator()<frmConfirmBox2>();
     withLogic.operator()<frmSplash>();

@@ -4,11 +4,17 @@
 // check, the splash and the farewell. The table ("frmMain") is defined by
 // its own unit, the notice and the celebration by WindowedServices.
 
+#include <functional>
+#include <optional>
+
 #include "Logic.h"
 #include "Windows.h"
 
 namespace rp {
 
-void defineGameWindows(Windows& windows, mdlLogic& logic);
+// bestPlay: the expected score of a solo one-column game played best, for
+// the results window to compare with; empty or nullopt when unknown.
+void defineGameWindows(Windows& windows, mdlLogic& logic,
+                       std::function<std::optional<double>()> bestPlay = {});
 
 }  // namespace rp

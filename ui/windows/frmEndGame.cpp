@@ -1,6 +1,7 @@
 #include "frmEndGame.h"
 
 #include <QKeyEvent>
+#include <cmath>
 #include <QLabel>
 #include <QPainter>
 #include <QTimer>
@@ -101,6 +102,9 @@ frmEndGame::frmEndGame(Windows& windows, mdlLogic& logic)
     Label2 = label(QStringLiteral("Label2"), QRect(CaptionLeft, HintTop, width() - 2 * CaptionLeft, 18),
                    serifFont(10), Qt::AlignHCenter, QStringLiteral("Click On Names To See Scorecard"));
     Label2->setToolTip(QStringLiteral("Or Tab to a name and press Enter"));
+    lblBestPlay = label(QStringLiteral("lblBestPlay"), QRect(CaptionLeft, HintTop + 10, width() - 2 * CaptionLeft, 13),
+                        serifFont(9), Qt::AlignHCenter);
+    lblBestPlay->hide();
 
     imgLeft = new QLabel(this);
     imgLeft->setObjectName(QStringLiteral("imgLeft"));
@@ -162,6 +166,25 @@ void frmEndGame::Form_Load() {
         }
         show(7, s.GrandTotal(p));
     }
+    showBestPlay();
+}
+
+void frmEndGame::showBestPlay() {
+    const GameState& s = state();
+    if (s.GameType != 2 || s.NumPlayers != 1 || !bestPlay) return;
+    const std::optional<double> best = bestPlay();
+    if (!best) return;
+    const double diff = s.GrandTotal(1) - *best;
+    const QString text = QStringLiteral("Best play averages %1 points a game: your %2 is %3 %4 it.")
+                             .arg(*best, 0, 'f', 1)
+                             .arg(s.GrandTotal(1))
+                             .arg(std::abs(diff), 0, 'f', 1)
+                             .arg(diff < 0 ? QStringLiteral("below") : QStringLiteral("above"));
+    // Two lines share the room above the button.
+    Label2->setGeometry(Label2->geometry().adjusted(0, -3, 0, -7));
+    lblBestPlay->setText(text);
+    lblBestPlay->setAccessibleName(text);
+    lblBestPlay->show();
 }
 
 void frmEndGame::Timer1_Timer() {

@@ -7,6 +7,8 @@
 // shows the high scores.
 
 #include <array>
+#include <functional>
+#include <optional>
 
 #include "Logic.h"
 #include "Windows.h"
@@ -37,6 +39,9 @@ public:
     std::array<ClickableLabel*, 5> lblPlayer{};  // 1-based
     std::array<QLabel*, 7> Label1{};            // row captions, 0-based
     QLabel* Label2;
+    // After a solo one-column game: the result against best play.
+    QLabel* lblBestPlay;
+    std::function<std::optional<double>()> bestPlay;
     QLabel *imgLeft, *imgRight;
     QTimer *Timer1, *Timer2;
     ImageButton* imgDone;
@@ -49,6 +54,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void showBestPlay();
+
     mdlLogic& logic_;
     std::array<std::array<QLabel*, 8>, 5> grid_{};
 };
