@@ -51,6 +51,7 @@ bool Program::start() {
 }
 
 void Program::finishStart() {
+    windows.load(QStringLiteral("frmHighScores"));
     sound.start();
     const QStringList bad = pictures.loadAll();
     if (bad.isEmpty()) return;

@@ -34,8 +34,9 @@ public:
     // the rest follows once it shows (finishStart). False when even the
     // splash cannot be drawn; the reason has been given.
     bool start();
-    // Opens the sound device and decodes every picture while the splash
-    // stands. A missing or broken picture ends the program with status 1.
+    // Loads the high-score window, opens the sound device and decodes every
+    // picture while the splash stands. A missing or broken picture ends the
+    // program with status 1.
     void finishStart();
     // Killed politely (SIGTERM, SIGINT, SIGHUP): keep the settings, then go.
     void terminate();

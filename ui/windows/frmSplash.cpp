@@ -16,7 +16,8 @@ frmSplash::frmSplash(Windows& windows, mdlLogic& logic)
 }
 
 void frmSplash::Form_Load() {
-    windows().load(QStringLiteral("frmHighScores"));
+    // The high-score window fills itself from the game when it loads: the
+    // program loads it once the splash is on screen, which it would delay.
     logic_.LoadSettings();
     setBackground("splash.jpg");
     sound().play(file::SplashSound);
