@@ -1,13 +1,10 @@
 #include "SoundPlayer.h"
 
-#include <QFileInfo>
-#include <QAudioDevice>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QLibrary>
 #include <cstdio>
 
 #include "AssetNames.h"
+#include "Assets.h"
 
 namespace rp {
 
@@ -15,46 +12,43 @@ namespace {
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 }  // namespace
 
-SoundEffectBackend::SoundEffectBackend(QObject* parent)
-    : QObject(parent), hasDevice_(!QMediaDevices::audioOutputs().isEmpty()) {
-    // Said once here rather than by every sound effect Qt would set up.
-    if (!hasDevice_) std::fprintf(stderr, "Real Pentaro: no audio device, the game stays silent\n");
-}
-
-SoundEffectBackend::~SoundEffectBackend() {
-    for (QSoundEffect* e : std::as_const(effects_)) e->stop();
-}
-
-bool SoundEffectBackend::prepare(const QString& path) {
-    if (!hasDevice_) return QFileInfo(path).isFile();
-    auto it = effects_.find(path);
-    if (it == effects_.end()) {
-        if (!QFileInfo(path).isFile()) return false;
-        auto* effect = new QSoundEffect(this);
-        effect->setSource(QUrl::fromLocalFile(path));
-        it = effects_.insert(path, effect);
+std::unique_ptr<SoundBackend> loadSoundBackend(const QString& moduleFolder, QString& error) {
+    // Loaded for good: its sound effects live as long as the program.
+    QLibrary module(moduleFolder + QStringLiteral("/realpentaro_sound"));
+    using Make = SoundBackend* (*)();
+    auto make = reinterpret_cast<Make>(module.resolve("rp_make_sound_backend"));
+    if (!make) {
+        error = module.errorString();
+        return nullptr;
     }
-    // Decoding runs in the background; a file that turned out unreadable
-    // stays silent.
-    return (*it)->status() != QSoundEffect::Error;
+    return std::unique_ptr<SoundBackend>(make());
 }
 
-void SoundEffectBackend::start(const QString& path) {
-    if (QSoundEffect* e = effects_.value(path)) {
-        e->stop();  // play() alone would not restart a sound still playing
-        e->play();
-    }
+namespace {
+
+// Stands in when the sound module is missing: everything is "played".
+struct NoSound : SoundBackend {
+    bool prepare(const QString&) override { return true; }
+    void start(const QString&) override {}
+    void stop(const QString&) override {}
+};
+
+std::unique_ptr<SoundBackend> moduleOrSilence(const QString& folder) {
+    QString error;
+    if (auto backend = loadSoundBackend(folder, error)) return backend;
+    std::fprintf(stderr, "Real Pentaro: the sound module cannot be loaded (%s), the game stays silent\n",
+                 qPrintable(error));
+    return std::make_unique<NoSound>();
 }
 
-void SoundEffectBackend::stop(const QString& path) {
-    if (QSoundEffect* e = effects_.value(path)) e->stop();
-}
+}  // namespace
 
 SoundPlayer::SoundPlayer(const bool& soundOn, QString soundsFolder, std::unique_ptr<SoundBackend> backend)
     : soundOn_(soundOn), folder_(std::move(soundsFolder)), backend_(std::move(backend)) {}
 
-SoundPlayer::SoundPlayer(const bool& soundOn, QString soundsFolder)
-    : SoundPlayer(soundOn, std::move(soundsFolder), std::make_unique<SoundEffectBackend>()) {
+SoundPlayer::SoundPlayer(const bool& soundOn, QString soundsFolder, const QString& moduleFolder)
+    : SoundPlayer(soundOn, std::move(soundsFolder),
+                  moduleOrSilence(moduleFolder.isEmpty() ? programFolder() : moduleFolder)) {
     // Load every sound now, so the first click is heard on time.
     for (std::string_view name : assets::Sounds) backend_->prepare(folder_ + u'/' + qs(name));
 }

@@ -4,15 +4,11 @@
 // the newest sound cuts off the one still playing, and silence (with at most
 // one line on standard error per file) when a file cannot be played.
 
-#include <QHash>
-#include <QObject>
 #include <QSet>
 #include <QString>
 #include <memory>
 
 #include "Services.h"
-
-class QSoundEffect;
 
 namespace rp {
 
@@ -27,27 +23,18 @@ public:
     virtual void stop(const QString& path) = 0;
 };
 
-// Qt Multimedia: one preloaded QSoundEffect per file. Never waits for a
-// sound: without an audio server a QSoundEffect may claim to play forever.
-class SoundEffectBackend : public QObject, public SoundBackend {
-public:
-    explicit SoundEffectBackend(QObject* parent = nullptr);
-    ~SoundEffectBackend() override;
-    bool prepare(const QString& path) override;
-    void start(const QString& path) override;
-    void stop(const QString& path) override;
-
-private:
-    bool hasDevice_;
-    QHash<QString, QSoundEffect*> effects_;
-};
+// Qt Multimedia's backend, from the module librealpentaro_sound.so in
+// moduleFolder. Null, with the reason in error, when it cannot be loaded.
+std::unique_ptr<SoundBackend> loadSoundBackend(const QString& moduleFolder, QString& error);
 
 class SoundPlayer : public SoundSink {
 public:
     // soundOn is the game's switch, read at every play.
     SoundPlayer(const bool& soundOn, QString soundsFolder, std::unique_ptr<SoundBackend> backend);
-    // The real backend, with every sound of the game loaded ahead.
-    SoundPlayer(const bool& soundOn, QString soundsFolder);
+    // Qt Multimedia's backend from moduleFolder (the program's own folder
+    // unless given), with every sound of the game loaded ahead. Without the
+    // module the game is silent and says so once.
+    SoundPlayer(const bool& soundOn, QString soundsFolder, const QString& moduleFolder = {});
 
     void play(std::string_view sound) override;
     const QString& folder() const { return folder_; }

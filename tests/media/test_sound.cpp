@@ -85,7 +85,7 @@ private slots:
         bool soundOn = true;
         StderrCapture err;
         {
-            rp::SoundPlayer player(soundOn, sounds());  // preloads the game's sounds found there
+            rp::SoundPlayer player(soundOn, sounds(), RP_OUTPUT_DIR);  // preloads the game's sounds found there
             QTest::qWait(200);                          // let the decoding finish
             for (int i = 0; i < 20; ++i) {
                 player.play("clap.wav");
@@ -98,10 +98,20 @@ private slots:
             QTimer::singleShot(10, [&] { ticked = true; });
             QTRY_VERIFY_WITH_TIMEOUT(ticked, 10000);
         }
-        const QStringList lines = err.lines().filter("Real Pentaro");
+        QStringList lines = err.lines().filter("Real Pentaro");
         QCOMPARE(lines.size(), 2);
         QVERIFY(lines.filter("no audio device").size() == 1);
         QVERIFY(lines.filter("nothere.wav").size() == 1);
+
+        // Without the sound module: silent, and said once.
+        StderrCapture again;
+        {
+            rp::SoundPlayer player(soundOn, sounds(), QStringLiteral("/nonexistent"));
+            for (int i = 0; i < 3; ++i) player.play("clap.wav");
+        }
+        lines = again.lines().filter("Real Pentaro");
+        QCOMPARE(lines.size(), 1);
+        QVERIFY(lines[0].contains("sound module cannot be loaded"));
     }
 };
 

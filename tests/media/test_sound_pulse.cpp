@@ -109,7 +109,7 @@ private slots:
         QVERIFY(rptest::writeFile(folder + "/clap.wav", rptest::toneWav(440, 4000)));
         QVERIFY(rptest::writeFile(folder + "/pop.wav", rptest::toneWav(1000, 400)));
         bool soundOn = true;
-        rp::SoundPlayer player(soundOn, folder);
+        rp::SoundPlayer player(soundOn, folder, RP_OUTPUT_DIR);
 
         const qsizetype start = recording.size();
         player.play("clap.wav");
