@@ -40,6 +40,14 @@ private slots:
             QCOMPARE(w->geometry(), QRect(p.l / 15, p.t / 15, p.w / 15, p.h / 15));
         }
         QCOMPARE(rig.table->size(), QSize(531, 503));
+        // Also run at QT_SCALE_FACTOR=2: the pictures then come from their
+        // @2x artwork, and every place above stays where it is.
+        const qreal ratio = rig.table->devicePixelRatio() > 1 ? 2 : 1;
+        for (QLabel* picture : {rig.table->imgNext, static_cast<QLabel*>(rig.table->imgRollButton)}) {
+            QCOMPARE(picture->pixmap().devicePixelRatio(), ratio);
+            QCOMPARE(picture->pixmap().size(), picture->size() * ratio);
+        }
+        QCOMPARE(rig.program->pictures.get("bgnd.jpg").deviceIndependentSize(), QSizeF(rig.table->size()));
         // Row 15 has no box of its own on the card; the ghost button is never seen.
         QVERIFY(rig.table->lblGame(1, 15)->y() >= rig.table->height());
         QVERIFY(rig.table->cmdGhostEnter->y() >= rig.table->height());
