@@ -45,7 +45,7 @@ QImage canvas(int w, int h, QColor fill = Qt::transparent);
 // A canvas's size in logical pixels, whatever its scale.
 QSize logicalSize(const QImage& img);
 inline QRect logicalRect(const QImage& img) { return QRect(QPoint(), logicalSize(img)); }
-// The part r (logical pixels) of a canvas, at the canvas's scale.
+// The rectangle r (logical pixels) cut from a canvas, at the canvas's scale.
 QImage logicalCopy(const QImage& img, const QRect& r);
 
 // Fills the whole image with green felt: grain, mottling and a vignette.
