@@ -4,6 +4,7 @@
 // and the tests all read this one list.
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace rp::assets {
@@ -28,5 +29,13 @@ inline constexpr std::array<std::string_view, 11> Sounds = {
     "clap.wav",   "splash.wav", "quit.wav",   "endgame.wav", "newhigh.wav"};
 
 inline constexpr std::string_view HelpFile = "readme.txt";
+
+// Each picture also comes drawn at twice the pixels, for screens with two
+// device pixels to a logical one: "die1.gif" -> "die1@2x.gif".
+inline std::string hiDpiName(std::string_view picture) {
+    const auto dot = picture.rfind('.');
+    if (dot == std::string_view::npos) return std::string(picture) + "@2x";
+    return std::string(picture.substr(0, dot)) + "@2x" + std::string(picture.substr(dot));
+}
 
 }  // namespace rp::assets

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageReader>
 
 #include "AssetNames.h"
@@ -24,6 +25,26 @@ bool endsWell(const QString& path) {
     if (path.endsWith(QLatin1String(".gif"), Qt::CaseInsensitive)) return tail.at(1) == ';';
     return true;
 }
+
+// Decoded fully (a truncated file often has a readable header), or null
+// with the reason in *why.
+QImage readPicture(const QString& path, QString* why) {
+    if (!QFileInfo(path).isFile()) {
+        *why = QStringLiteral("missing picture: %1").arg(path);
+        return {};
+    }
+    QImageReader reader(path);
+    QImage image = reader.read();
+    if (image.isNull()) {
+        *why = QStringLiteral("cannot decode picture: %1 (%2)").arg(path, reader.errorString());
+        return {};
+    }
+    if (!endsWell(path)) {
+        *why = QStringLiteral("cannot decode picture: %1 (the file is cut short)").arg(path);
+        return {};
+    }
+    return image;
+}
 }  // namespace
 
 QString programFolder() { return QCoreApplication::applicationDirPath(); }
@@ -32,35 +53,53 @@ QString soundsFolder(const QString& root) { return root + QStringLiteral("/sound
 
 QStringList checkPictures(const QString& folder) { return Pictures(folder).loadAll(); }
 
-Pictures::Pictures(QString imagesFolder) : folder_(std::move(imagesFolder)) {}
+Pictures::Pictures(QString imagesFolder, qreal devicePixelRatio)
+    : folder_(std::move(imagesFolder)),
+      hiDpi_((devicePixelRatio > 0 ? devicePixelRatio : qGuiApp ? qGuiApp->devicePixelRatio() : 1.0) > 1.0) {}
 
 QString Pictures::path(std::string_view name) const { return folder_ + u'/' + qs(name); }
+
+QPixmap Pictures::decode(std::string_view name, QString* error) const {
+    if (hiDpi_) {
+        const QString hi = folder_ + u'/' + QString::fromStdString(assets::hiDpiName(name));
+        if (QFileInfo(hi).isFile()) {
+            QString why;
+            QImage image = readPicture(hi, &why);
+            if (!image.isNull()) {
+                QPixmap pixmap = QPixmap::fromImage(std::move(image));
+                pixmap.setDevicePixelRatio(2);
+                return pixmap;
+            }
+            // The plain picture still shows the game whole, only softer.
+            qWarning("Real Pentaro: %s; showing the plain picture instead", qPrintable(why));
+        }
+    }
+    QString why;
+    QImage image = readPicture(path(name), &why);
+    if (error) *error = why;
+    return image.isNull() ? QPixmap() : QPixmap::fromImage(std::move(image));
+}
 
 QStringList Pictures::loadAll() {
     QStringList bad;
     for (std::string_view name : assets::Pictures) {
-        const QString p = path(name);
-        if (!QFileInfo(p).isFile()) {
-            bad << QStringLiteral("missing picture: %1").arg(p);
-            continue;
-        }
-        // Decode it fully: a truncated file often has a readable header.
-        QImageReader reader(p);
-        const QImage image = reader.read();
-        if (image.isNull())
-            bad << QStringLiteral("cannot decode picture: %1 (%2)").arg(p, reader.errorString());
-        else if (!endsWell(p))
-            bad << QStringLiteral("cannot decode picture: %1 (the file is cut short)").arg(p);
+        const QString key = path(name);
+        // The splash's own picture, decoded before the splash showed.
+        if (auto it = cache_.constFind(key); it != cache_.constEnd() && !it->isNull()) continue;
+        QString why;
+        QPixmap pixmap = decode(name, &why);
+        if (pixmap.isNull())
+            bad << why;
         else
-            cache_.insert(p, QPixmap::fromImage(image));
+            cache_.insert(key, std::move(pixmap));
     }
     return bad;
 }
 
 const QPixmap& Pictures::get(std::string_view name) {
-    const QString p = path(name);
-    auto it = cache_.find(p);
-    if (it == cache_.end()) it = cache_.insert(p, QPixmap(p));
+    const QString key = path(name);
+    auto it = cache_.find(key);
+    if (it == cache_.end()) it = cache_.insert(key, decode(name, nullptr));
     return *it;
 }
 

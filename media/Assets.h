@@ -22,9 +22,14 @@ QStringList checkPictures(const QString& imagesFolder);
 
 // Decoded pictures by path: each file is read once, so an animation that
 // flips through the same faces touches the disk only the first time.
+// On a dense screen (device pixel ratio above 1) a picture comes from its
+// name@2x.ext artwork, marked as two device pixels to a logical one so every
+// layout keeps its logical size; without that file, from the plain one.
+// Only the variant in use is decoded.
 class Pictures {
 public:
-    explicit Pictures(QString imagesFolder);
+    // devicePixelRatio 0: the application's (its densest screen).
+    explicit Pictures(QString imagesFolder, qreal devicePixelRatio = 0);
 
     QString path(std::string_view name) const;
     // Decodes every picture of the game into the cache; returns a line for
@@ -36,7 +41,10 @@ public:
     const QString& folder() const { return folder_; }
 
 private:
+    QPixmap decode(std::string_view name, QString* error) const;
+
     QString folder_;
+    bool hiDpi_;
     QHash<QString, QPixmap> cache_;
 };
 

@@ -10,8 +10,8 @@ out=${2:-$here/build/contact_sheet.png}
 [ -d "$images" ] || { echo "no pictures in $images: build the project first" >&2; exit 1; }
 cd "$images"
 # Small pictures at their own size, large ones shrunk to fit a 300 px tile;
-# transparent GIFs show on grey.
-montage -label '%f\n%wx%h' $(ls *.jpg *.gif *.png | sort) \
+# transparent GIFs show on grey. The @2x artwork is the same pictures again.
+montage -label '%f\n%wx%h' $(ls *.jpg *.gif *.png | grep -v '@2x\.' | sort) \
   -tile 6x -geometry '300x300>+10+10' -background '#5a5a5a' -fill white -pointsize 11 \
   -font /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf "$out"
 echo "$out"

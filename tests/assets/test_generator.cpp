@@ -42,8 +42,8 @@ TEST(Generator, ASecondRunWritesIdenticalBytes)
 
     const QStringList files = everyFile(outputDir());
     EXPECT_EQ(files, everyFile(dir.path()));
-    EXPECT_EQ(files.size(), qsizetype(rp::assets::Pictures.size() + rp::assets::Sounds.size() + 2))
-        << "the build's folders hold other files than pictures, sounds, the icon and the help";
+    EXPECT_EQ(files.size(), qsizetype(2 * rp::assets::Pictures.size() + rp::assets::Sounds.size() + 2))
+        << "the build's folders hold other files than pictures (1x and @2x), sounds, the icon and the help";
     for (const QString& f : files) {
         const QByteArray built = readAll(outputDir() + "/" + f);
         EXPECT_TRUE(!built.isEmpty() && built == readAll(dir.path() + "/" + f)) << f.toStdString();

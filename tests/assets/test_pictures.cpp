@@ -1,5 +1,6 @@
 // Every picture the game loads: present, of its real format, at the size of
-// the control that shows it, and looking the way the play relies on.
+// the control that shows it, with its @2x artwork beside it, and looking the
+// way the play relies on.
 
 #include "AssetFiles.h"
 #include "AssetNames.h"
@@ -12,6 +13,8 @@
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
@@ -54,6 +57,29 @@ QImage load(std::string_view name)
     return QImage(imagePath(name)).convertToFormat(QImage::Format_ARGB32);
 }
 
+// How far two pictures of the same size differ, seen from arm's length:
+// both shrunk to blocks of about 8 x 8 pixels, the largest channel
+// difference of any block. Grain and sharper edges average out; anything
+// drawn in another place or size does not.
+int coarseDifference(const QImage& a, const QImage& b)
+{
+    const QSize blocks(std::max(1, a.width() / 8), std::max(1, a.height() / 8));
+    // Premultiplied, so the colour hidden under a transparent pixel counts for nothing.
+    auto shrink = [&](const QImage& img) {
+        return img.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+            .scaled(blocks, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    };
+    const QImage sa = shrink(a), sb = shrink(b);
+    int worst = 0;
+    for (int y = 0; y < blocks.height(); ++y)
+        for (int x = 0; x < blocks.width(); ++x) {
+            const QRgb p = sa.pixel(x, y), q = sb.pixel(x, y);
+            for (int d : {qRed(p) - qRed(q), qGreen(p) - qGreen(q), qBlue(p) - qBlue(q), qAlpha(p) - qAlpha(q)})
+                worst = std::max(worst, std::abs(d));
+        }
+    return worst;
+}
+
 double meanLuma(const QImage& img)
 {
     double sum = 0;
@@ -88,6 +114,17 @@ TEST(Pictures, EveryListedPictureIsARealFileAtItsControlSize)
             EXPECT_GE(k, 1);
             EXPECT_EQ(img.size(), QSize(sc->second.widthPx() * k, sc->second.heightPx() * k));
         }
+
+        // The @2x artwork: same format, twice the pixels, the same picture
+        // with everything in its place.
+        const std::string hiName = rp::assets::hiDpiName(name);
+        QImageReader hiReader(imagePath(hiName));
+        EXPECT_EQ(hiReader.format(), gif ? QByteArray("gif") : QByteArray("jpeg"));
+        const QImage hi = hiReader.read().convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(hi.size(), img.size() * 2) << hiName;
+        EXPECT_TRUE(QFileInfo(imagePath(hiName)).permissions() & QFileDevice::ReadOther);
+        const QImage shrunk = hi.scaled(img.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        EXPECT_LE(coarseDifference(shrunk, img.convertToFormat(QImage::Format_ARGB32)), 40) << hiName;
     }
 }
 

@@ -1,5 +1,6 @@
-// Pictures: decoded once and kept, and the start-up check that refuses to
-// start the game with a picture missing or broken.
+// Pictures: decoded once and kept, the @2x artwork on a dense screen, and
+// the start-up check that refuses to start the game with a picture missing
+// or broken.
 
 #include <QFile>
 #include <QProcess>
@@ -35,6 +36,42 @@ private slots:
         QCOMPARE(pictures.get("die3.gif").cacheKey(), key);
         QVERIFY(pictures.get("nosuch.jpg").isNull());
         QCOMPARE(pictures.path("bgnd.jpg"), dir.path() + "/bgnd.jpg");
+    }
+
+    // Twice the pixels at the same logical size, so no layout moves; the
+    // plain picture when the @2x one is missing or broken; and only the
+    // variant in use is read: a dense screen does without the plain files.
+    void aDenseScreenGetsTheDoubleSizeArtwork() {
+        QTemporaryDir dir;
+        QVERIFY(rptest::writeAllPictures(dir.path()));
+        QImage big(80, 40, QImage::Format_RGB32);
+        big.fill(Qt::darkCyan);
+        QVERIFY(big.save(dir.filePath("bgnd@2x.jpg"), "JPG"));
+        QVERIFY(QFile::copy(dir.filePath("bgnd@2x.jpg"), dir.filePath("splash@2x.jpg")));
+        truncate(dir.filePath("splash@2x.jpg"));
+        QVERIFY(rptest::writeFile(dir.filePath("paper@2x.jpg"), "not a picture"));
+
+        rp::Pictures dense(dir.path(), 2.0);
+        // A broken @2x file is named, and the game goes on.
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("splash@2x.jpg.*plain picture"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("paper@2x.jpg.*plain picture"));
+        const QPixmap& bgnd = dense.get("bgnd.jpg");
+        QCOMPARE(bgnd.devicePixelRatio(), 2.0);
+        QCOMPARE(bgnd.size(), QSize(80, 40));
+        QCOMPARE(bgnd.deviceIndependentSize(), QSizeF(40, 20));
+        for (const char* fallsBack : {"die3.gif", "splash.jpg", "paper.jpg"}) {
+            QCOMPARE(dense.get(fallsBack).devicePixelRatio(), 1.0);
+            QVERIFY2(!dense.get(fallsBack).isNull(), fallsBack);
+        }
+        QCOMPARE(dense.loadAll(), QStringList{});
+
+        rp::Pictures plain(dir.path(), 1.0);
+        QCOMPARE(plain.get("bgnd.jpg").size(), QSize(40, 20));
+        QCOMPARE(plain.get("bgnd.jpg").devicePixelRatio(), 1.0);
+
+        QVERIFY(QFile::remove(dir.filePath("bgnd.jpg")));
+        QCOMPARE(rp::Pictures(dir.path(), 2.0).loadAll(), QStringList{});
+        QCOMPARE(rp::Pictures(dir.path(), 1.0).loadAll().filter(dir.filePath("bgnd.jpg")).size(), 1);
     }
 
     void theCheckNamesEachMissingOrBrokenPicture() {

@@ -14,6 +14,19 @@ class TableTest : public QObject {
     static QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 private slots:
+    // Also run at QT_SCALE_FACTOR=2 (test_table_hidpi): the pictures then
+    // come from their @2x artwork and the table keeps its logical size.
+    void picturesFitTheirPlacesAtAnyScale() {
+        TableRig rig;
+        QCOMPARE(rig.table->size(), QSize(531, 503));
+        const qreal ratio = rig.table->devicePixelRatio() > 1 ? 2 : 1;
+        for (QLabel* picture : {rig.table->imgNext, static_cast<QLabel*>(rig.table->imgRollButton)}) {
+            QCOMPARE(picture->pixmap().devicePixelRatio(), ratio);
+            QCOMPARE(picture->pixmap().size(), picture->size() * ratio);
+        }
+        QCOMPARE(rig.program->pictures.get("bgnd.jpg").deviceIndependentSize(), QSizeF(rig.table->size()));
+    }
+
     void aOneColumnGameWithEveryKindOfFiveOfAKind() {
         TableRig rig;
         // Before any game: the roll button rolls nothing and only clicks.

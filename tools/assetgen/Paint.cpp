@@ -16,6 +16,7 @@ namespace ag {
 namespace {
 
 QString serifFamily, sansBoldFamily, sansFamily;
+int scaleNow = 1;
 
 QString addFont(const char* path)
 {
@@ -53,11 +54,23 @@ QFont serifBold(double pixels) { return make(serifFamily, pixels, QFont::Bold); 
 QFont sansBold(double pixels) { return make(sansBoldFamily, pixels, QFont::Bold); }
 QFont sans(double pixels) { return make(sansFamily, pixels, QFont::Normal); }
 
+void setDrawScale(int scale) { scaleNow = std::max(1, scale); }
+int drawScale() { return scaleNow; }
+
 QImage canvas(int w, int h, QColor fill)
 {
-    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage img(w * scaleNow, h * scaleNow, QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(scaleNow);
     img.fill(fill);
     return img;
+}
+
+QSize logicalSize(const QImage& img) { return img.deviceIndependentSize().toSize(); }
+
+QImage logicalCopy(const QImage& img, const QRect& r)
+{
+    const qreal k = img.devicePixelRatio();
+    return img.copy(QRectF(r.topLeft() * k, r.size() * k).toRect());
 }
 
 void addGrain(QImage& img, std::uint64_t seed, int amount)
@@ -76,7 +89,9 @@ void addGrain(QImage& img, std::uint64_t seed, int amount)
 
 void paintFelt(QImage& img, std::uint64_t seed, double vignette)
 {
-    const int w = img.width(), h = img.height();
+    // Logical size for the pattern and the light, file pixels for the grain.
+    const int w = logicalSize(img).width(), h = logicalSize(img).height();
+    const int pw = img.width(), ph = img.height();
     img.fill(colour::Felt);
 
     // Mottling: a coarse random field, smoothly enlarged.
@@ -87,11 +102,11 @@ void paintFelt(QImage& img, std::uint64_t seed, double vignette)
             int v = int(rng.range(0, 255));
             coarse.setPixel(x, y, qRgba(v, v, v, 255));
         }
-    QImage mottle = coarse.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    for (int y = 0; y < h; ++y) {
+    QImage mottle = coarse.scaled(pw, ph, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    for (int y = 0; y < ph; ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(img.scanLine(y));
         const QRgb* m = reinterpret_cast<const QRgb*>(mottle.constScanLine(y));
-        for (int x = 0; x < w; ++x) {
+        for (int x = 0; x < pw; ++x) {
             int d = (qRed(m[x]) - 128) / 22;
             line[x] = qRgb(clamp255(qRed(line[x]) + d / 2), clamp255(qGreen(line[x]) + d),
                            clamp255(qBlue(line[x]) + d / 2));
@@ -105,12 +120,12 @@ void paintFelt(QImage& img, std::uint64_t seed, double vignette)
     g.setColorAt(0.0, QColor(255, 255, 220, 18));
     g.setColorAt(0.45, QColor(0, 0, 0, 0));
     g.setColorAt(1.0, QColor(0, 0, 0, int(255 * vignette)));
-    p.fillRect(img.rect(), g);
+    p.fillRect(logicalRect(img), g);
 }
 
 void paintPaper(QImage& img, std::uint64_t seed)
 {
-    const int w = img.width(), h = img.height();
+    const int w = logicalSize(img).width(), h = logicalSize(img).height();
     img.fill(colour::Paper);
     Rng rng(seed);
     // Short fibres running mostly across the sheet.
@@ -129,7 +144,7 @@ void paintPaper(QImage& img, std::uint64_t seed)
         g.setColorAt(0.6, QColor(0, 0, 0, 0));
         g.setColorAt(1.0, QColor(colour::PaperEdge.red(), colour::PaperEdge.green(),
                                  colour::PaperEdge.blue(), 150));
-        p.fillRect(img.rect(), g);
+        p.fillRect(logicalRect(img), g);
     }
     addGrain(img, seed + 1, 3);
 }

@@ -32,8 +32,21 @@ QFont serifBold(double pixels);  // titles (Liberation Serif Bold)
 QFont sansBold(double pixels);   // buttons and small print (DejaVu Sans Bold)
 QFont sans(double pixels);       // DejaVu Sans
 
-// A transparent or filled ARGB picture to paint on.
+// Every picture is drawn in logical pixels, the pixels of the control that
+// shows it. The draw scale gives each logical pixel scale x scale pixels of
+// the file, so one drawing makes both the 1x and the @2x artwork; the
+// painter carries the scale, the drawing code never sees it.
+void setDrawScale(int scale);
+int drawScale();
+
+// A transparent or filled ARGB picture to paint on, w x h logical pixels
+// (times the draw scale in the file).
 QImage canvas(int w, int h, QColor fill = Qt::transparent);
+// A canvas's size in logical pixels, whatever its scale.
+QSize logicalSize(const QImage& img);
+inline QRect logicalRect(const QImage& img) { return QRect(QPoint(), logicalSize(img)); }
+// The rectangle r (logical pixels) cut from a canvas, at the canvas's scale.
+QImage logicalCopy(const QImage& img, const QRect& r);
 
 // Fills the whole image with green felt: grain, mottling and a vignette.
 void paintFelt(QImage& img, std::uint64_t seed, double vignette = 0.55);

@@ -65,7 +65,7 @@ QImage celebration(bool second)
     QRadialGradient glow(QPointF(w / 2.0, h / 2.0), w / 2.0);
     glow.setColorAt(0, QColor(255, 255, 255, second ? 60 : 40));
     glow.setColorAt(1, QColor(0, 0, 0, 70));
-    p.fillRect(img.rect(), glow);
+    p.fillRect(logicalRect(img), glow);
     const QColor starColour = second ? QColor(196, 24, 36) : QColor(255, 220, 90);
     p.setPen(Qt::NoPen);
     p.setBrush(starColour);
@@ -124,7 +124,7 @@ QImage messageBox()
 {
     QImage img = canvas(sz::MessageWindow.widthPx(), sz::MessageWindow.heightPx(), colour::Paper);
     QPainter p(&img);
-    cardPanel(p, img.rect(), 404);
+    cardPanel(p, logicalRect(img), 404);
     p.end();
     return img;
 }
@@ -133,15 +133,16 @@ QImage confirmBox()
 {
     QImage img = canvas(sz::ConfirmWindow.widthPx(), sz::ConfirmWindow.heightPx(), colour::Paper);
     QPainter p(&img);
-    cardPanel(p, img.rect(), 405);
+    cardPanel(p, logicalRect(img), 405);
     const QRectF msg = pxRect(sz::ConfirmMessage);
     const double y = (msg.bottom() + sz::ConfirmButton.topPx()) / 2.0 + 3;
     p.setPen(QPen(colour::GoldDark, 1));
-    p.drawLine(QPointF(28, y), QPointF(img.width() - 28, y));
+    const int w = logicalSize(img).width();
+    p.drawLine(QPointF(28, y), QPointF(w - 28, y));
     p.setPen(Qt::NoPen);
     p.setBrush(colour::Burgundy);
     p.setRenderHint(QPainter::Antialiasing);
-    p.drawEllipse(QPointF(img.width() / 2.0, y), 2.5, 2.5);
+    p.drawEllipse(QPointF(w / 2.0, y), 2.5, 2.5);
     p.end();
     return img;
 }
@@ -162,7 +163,7 @@ void checkBox(QPainter& p, const QRectF& r)
 QImage newGame()
 {
     QImage img = feltWindow(sz::NewGameWindow, 505, 0.45);
-    const int w = img.width();
+    const int w = logicalSize(img).width();
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF check1 = pxRect(sz::NewGamePlayerCheck1), name1 = pxRect(sz::NewGameNameBox1);
@@ -199,7 +200,7 @@ QImage newGame()
 QImage highScores()
 {
     QImage img = feltWindow(sz::ScoresWindow, 606, 0.5);
-    const int w = img.width();
+    const int w = logicalSize(img).width();
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     goldTitle(p, QRectF(0, 2, w, 40), "High Scores", 30);
@@ -236,7 +237,7 @@ QImage highScores()
 QImage endGame(bool newHigh)
 {
     QImage img = feltWindow(sz::EndGameWindow, newHigh ? 708 : 707, 0.45);
-    const int w = img.width(), h = img.height();
+    const int w = logicalSize(img).width(), h = logicalSize(img).height();
     const double body = rp::px(sz::EndGameBodyTop);
     const QRectF left = pxRect(sz::EndGameFlashLeft), right = pxRect(sz::EndGameFlashRight);
     QPainter p(&img);
@@ -272,8 +273,8 @@ QImage flash(bool rightSide)
 {
     const sz::Rect& r = rightSide ? sz::EndGameFlashRight : sz::EndGameFlashLeft;
     QImage felt = feltWindow(sz::EndGameWindow, 708, 0.45);  // as under endgamewin.jpg
-    QImage img = felt.copy(pxRect(r).toRect());  // the felt it covers
-    const int w = img.width(), h = img.height();
+    QImage img = logicalCopy(felt, pxRect(r).toRect());  // the felt it covers
+    const int w = logicalSize(img).width(), h = logicalSize(img).height();
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     const QPointF c(w / 2.0, h / 2.0);
@@ -302,7 +303,7 @@ QImage scoresCheck()
     const QRectF paper = pxRect(sz::ScoresCheckPaper);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    goldTitle(p, QRectF(0, 4, img.width(), paper.top() - 8), "Score Card", 34);
+    goldTitle(p, QRectF(0, 4, logicalSize(img).width(), paper.top() - 8), "Score Card", 34);
     p.setPen(Qt::NoPen);
     for (int i = 6; i >= 1; --i) {
         p.setBrush(QColor(0, 0, 0, 14));

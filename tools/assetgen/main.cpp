@@ -1,5 +1,6 @@
 // assetgen OUTDIR
-// Draws every picture into OUTDIR/images, synthesises every sound into
+// Draws every picture into OUTDIR/images, once at its own size and once at
+// twice the pixels as name@2x.ext for dense screens, synthesises every sound into
 // OUTDIR/sounds and writes OUTDIR/readme.txt. The same input always gives
 // the same bytes, so a rebuild never changes the game's files.
 
@@ -23,7 +24,9 @@
 
 namespace {
 
-void writePictures(const QString& dir)
+// Every picture of the game's list, drawn at the current draw scale and
+// written under the name that scale goes by.
+void writePictureSet(const QString& dir)
 {
     ag::PictureSet set;
     ag::addTablePictures(set);
@@ -35,7 +38,8 @@ void writePictures(const QString& dir)
         wanted.insert(file);
         auto it = set.find(file);
         if (it == set.end()) throw std::runtime_error("no drawing for picture " + file);
-        const QString path = dir + "/" + QString::fromStdString(file);
+        const std::string out = ag::drawScale() == 2 ? rp::assets::hiDpiName(name) : file;
+        const QString path = dir + "/" + QString::fromStdString(out);
         if (file.ends_with(".gif"))
             ag::writeGif(it->second.image, path, it->second.gif);
         else
@@ -43,9 +47,19 @@ void writePictures(const QString& dir)
     }
     for (const auto& [file, picture] : set)
         if (!wanted.count(file)) throw std::runtime_error("picture not in the game's list: " + file);
+}
 
+void writePictures(const QString& dir)
+{
+    // The icon has sizes of its own on the desktop: 1x only.
+    ag::setDrawScale(1);
+    writePictureSet(dir);
     if (!ag::appIcon().save(dir + "/icon.png", "PNG"))
         throw std::runtime_error("cannot write icon.png");
+    // The same drawings again at twice the pixels, for dense screens.
+    ag::setDrawScale(2);
+    writePictureSet(dir);
+    ag::setDrawScale(1);
 }
 
 void writeHelp(const QString& path)
@@ -76,7 +90,7 @@ int main(int argc, char** argv)
         writePictures(out + "/images");
         ag::writeSounds(out + "/sounds");
         writeHelp(out + "/" + QString::fromUtf8(rp::assets::HelpFile.data()));
-        std::printf("assetgen: %zu pictures, %zu sounds and the help written to %s in %lld ms\n",
+        std::printf("assetgen: %zu pictures (1x and @2x), %zu sounds and the help written to %s in %lld ms\n",
                     rp::assets::Pictures.size(), rp::assets::Sounds.size(), argv[1],
                     static_cast<long long>(clock.elapsed()));
     } catch (const std::exception& e) {
