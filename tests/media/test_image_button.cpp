@@ -83,31 +83,14 @@ private slots:
         QCOMPARE(rig.backend->log.size(), 1);
     }
 
-    void clickSoundFollowsTheSwitchOrTheButtonsOwnChoice() {
-        soundOn = false;
-        click();
-        QCOMPARE(actions, 1);
-        QVERIFY(rig.backend->log.isEmpty());
-        soundOn = true;
-        int ownSound = 0;
-        button->setPressSound([&] { ++ownSound; });  // the roll button decides itself
-        click();
-        QCOMPARE(ownSound, 1);
-        QVERIFY(rig.backend->log.isEmpty());
-    }
-
+    // The sound button changes its released picture while held down.
     void releasedPictureCanChangeWhilePressed() {
         button->setPictures("soundup.jpg", "sounddn.jpg");
         QTest::mousePress(handle(), Qt::LeftButton, {}, centreOf(button));
-        button->setReleasedPicture("soundoffup.jpg");  // the sound button's new state
+        button->setReleasedPicture("soundoffup.jpg");
         QCOMPARE(button->picture(), "sounddn.jpg");
         QTest::mouseRelease(handle(), Qt::LeftButton, {}, centreOf(button));
         QCOMPARE(button->picture(), "soundoffup.jpg");
-        QCOMPARE(button->pixmap().cacheKey(), rig.pictures->get("soundoffup.jpg").cacheKey());
-        QCOMPARE(button->focusPolicy(), Qt::NoFocus);
-        QCOMPARE(button->accessibleName(), QString("roll"));
-        button->setTip("Click to roll dice");
-        QCOMPARE(button->accessibleName(), QString("roll"));  // the tip only describes it
     }
 };
 

@@ -11,7 +11,7 @@
 
 namespace {
 
-int loads = 0, closeRequests = 0;
+int loads = 0;
 
 // A plain window that counts its load steps, with a timer of its own.
 class frmProbe : public rp::Window {
@@ -35,7 +35,7 @@ public:
     explicit frmOwnExit(rp::Windows& w) : Window(w, Name, rp::size::Celebration, Placement::Screen) {}
 
 protected:
-    void closeRequested() override { ++closeRequests; }
+    void closeRequested() override {}
 };
 
 // Shown modally; hides or unloads itself once frmProbe's timer has ticked
@@ -79,7 +79,7 @@ private slots:
     void initTestCase() { QVERIFY(rig.writePictures()); }
 
     void init() {
-        loads = closeRequests = 0;
+        loads = 0;
         lastUnloaded = false;
         rig.renew();
         windows->setOnLastUnloaded([this] { lastUnloaded = true; });
@@ -137,21 +137,6 @@ private slots:
         windows->show<frmModal>();  // shown again without waiting: no longer modal
         QCOMPARE(modal->windowModality(), Qt::NonModal);
         QCOMPARE(loads, 1);
-    }
-
-    // A close request from the window manager never leaves a window
-    // half-closed: it takes the window's own way out, or unloads it.
-    void closeRequestTakesTheWindowsOwnWayOut() {
-        frmOwnExit* own = windows->load<frmOwnExit>();
-        windows->show<frmOwnExit>();
-        QVERIFY(!own->close());
-        QCOMPARE(closeRequests, 1);
-        QVERIFY(windows->isLoaded<frmOwnExit>() && own->isVisible());
-        QVERIFY(!(own->windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint |
-                                         Qt::WindowMaximizeButtonHint)));
-        windows->show<frmProbe>();
-        windows->find<frmProbe>()->close();
-        QVERIFY(!windows->isLoaded<frmProbe>());
     }
 
     // Last: the default end of the program leaves the application loop.
