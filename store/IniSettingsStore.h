@@ -4,7 +4,9 @@
 
 #include <QString>
 #include <iostream>
+#include <map>
 #include <memory>
+#include <string>
 
 #include "Services.h"
 
@@ -17,21 +19,47 @@ public:
     // The per-user file of organisation and application "RealPentaro".
     static QString defaultPath();
 
+    // A file that exists but cannot be read is never saved over: the game
+    // then keeps its settings in memory only.
     explicit IniSettingsStore(const QString& path = defaultPath(), std::ostream& errors = std::cerr);
     ~IniSettingsStore() override;
 
     std::string read(std::string_view section, std::string_view key) override;
+    // Writing before anything could be read from a file that has content
+    // means the game did not recognise it: it is set aside first. A file
+    // read only in part is copied to <file>.bad before the first write.
     void write(std::string_view section, std::string_view key, std::string_view value) override;
+    // Saves through a temporary file renamed over the old one, so a crash
+    // leaves either the old or the new file. False, and said once, when the
+    // file is not there afterwards; a later flush tries again.
     bool flush() override;
+    // Moves the file to <file>.bad.
     void setAside(std::string_view reason) override;
 
     const QString& path() const { return path_; }
 
 private:
+    void open();
+    // A QSettings that met an error reports it for ever: a fresh one with
+    // the same values.
+    void reopen();
+    // Moves the file aside, says why (`what` happened to it) and empties the store.
+    void startAfresh(const std::string& what);
+    // The file could be read only in part: keep it as <file>.bad.
+    void keepDamagedCopy();
+    void keepInMemoryOnly(const std::string& message);
+    // One line on the error stream, whatever the text holds.
+    void say(const std::string& text);
+
     QString path_;
     std::unique_ptr<QSettings> settings_;
     std::ostream& errors_;
     bool failureReported_ = false;
+    bool dirty_ = false;      // written since the last good save
+    bool unclaimed_ = false;  // has content and nothing has been read from it yet
+    bool partlyDamaged_ = false;  // QSettings could not parse all of it
+    bool memoryOnly_ = false;
+    std::map<QString, QString> memory_;  // the values while memoryOnly_
 };
 
 }  // namespace rp
