@@ -127,34 +127,6 @@ private slots:
         QCOMPARE(rig.at(1, 1), QString());
     }
 
-    void abandoningAGameAsksFirst() {
-        TableRig rig(TableRig::Start::ThroughSplash);
-        setUpGame(rig, {"Cy"}, 2);
-        TableRig::click(rig.table->imgNewGameButton);
-        turn(rig, {6, 6, 6, 1, 2}, 1, 6);
-        QCOMPARE(rig.at(1, 6), QString("18"));
-
-        inModal([&rig] { rig.windows.find<rp::frmConfirmBox>()->imgCancel_MouseUp(); });
-        TableRig::click(rig.table->imgNewGameButton);
-        QVERIFY(rig.state.GameInProgress);
-        QCOMPARE(rig.at(1, 6), QString("18"));
-
-        inModal([&rig] {
-            auto* confirm = rig.windows.find<rp::frmConfirmBox>();
-            QCOMPARE(confirm->lblMessage->text(), QString("The Current Game\nWill Be Lost"));
-            inModal([&rig] {
-                QVERIFY(!rig.table->isVisible());
-                QCOMPARE(rig.at(1, 6), QString("18"));  // cleared only by done
-                rig.windows.find<rp::frmNewGame>()->imgOKButton_MouseUp();
-            });
-            confirm->imgConfirm_MouseUp();
-        });
-        TableRig::click(rig.table->imgNewGameButton);
-        QVERIFY(rig.table->isVisible());
-        QCOMPARE(rig.at(1, 6), QString());
-        QCOMPARE(rig.table->lblPlayer->text(), QString("Cy"));  // the dialog kept the name
-    }
-
     void theSoundSwitchOutlivesEveryWayOut() {
         auto settings = std::make_shared<QTemporaryDir>();
         {
