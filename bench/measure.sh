@@ -1,7 +1,7 @@
 #!/bin/sh
 # Measures what a player feels, beside a bare Qt window measured in the same
 # run (the machine is shared and noisy: compare the ratios). Not a test.
-#   bench/measure.sh [RUNS] [--write docs/performance.md]
+#   bench/measure.sh [RUNS] [--write docs/performance.md] [--advisor BENCH_ADVISOR_OUTPUT]
 # Builds what it needs in $BUILD_DIR (default build), then on its own Xvfb
 # with no window manager and a private sound server with a null sink:
 #   - start to first window mapped, RSS 3 s after the table shows, CPU of
@@ -12,9 +12,11 @@ set -eu
 cd "$(dirname "$0")/.."
 runs=5
 write=""
+advisor=""
 while [ $# -gt 0 ]; do
   case "$1" in
     --write) write=$2; shift 2 ;;
+    --advisor) advisor=$(realpath "$2"); shift 2 ;;
     *) runs=$1; shift ;;
   esac
 done
@@ -88,6 +90,6 @@ echo "one roll: cpu ${roll_cpu} ms (the same 600 ms idle: ${roll_idle} ms), file
   --config "$tmp/config" --json "$tmp/medians.json"
 
 if [ -n "$write" ]; then
-  "$python" bench/report.py "$tmp/medians.json" "$roll_cpu" "$roll_idle" "$roll_files" "$sound" >"$write"
+  "$python" bench/report.py "$tmp/medians.json" "$roll_cpu" "$roll_idle" "$roll_files" "$sound" $advisor >"$write"
   echo "bench: figures written to $write"
 fi

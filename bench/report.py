@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Writes docs/performance.md from one run of bench/measure.sh.
-    report.py MEDIANS.json ROLL_CPU_MS ROLL_IDLE_MS ROLL_FILES SOUND"""
+    report.py MEDIANS.json ROLL_CPU_MS ROLL_IDLE_MS ROLL_FILES SOUND [ADVISOR.txt]
+ADVISOR.txt is the output of build/bench_advisor (its key=value lines)."""
 
 import datetime
 import json
@@ -11,8 +12,44 @@ def verdict(ok):
     return "met" if ok else "**not met**"
 
 
+def advisor_section(path):
+    if not path:
+        return ""
+    figures = {}
+    with open(path) as f:
+        for line in f:
+            for item in line.split():
+                if "=" in item:
+                    key, value = item.split("=", 1)
+                    figures[key] = value
+    g = figures.get
+    solve, size = float(g("solve_s", "nan")), int(g("table_bytes", "0"))
+    advise, load = float(g("advise_ms", "nan")), float(g("load_ms", "nan"))
+    start, mean, se = float(g("start_value", "nan")), float(g("sim_mean", "nan")), float(g("sim_se", "nan"))
+    off = (mean - start) / se if se else float("nan")
+    return f"""
+## The advisor
+
+`build/bench_advisor` (one core, one run; the solve is the median of three).
+How the table is built and what the figures mean: [advisor.md](advisor.md).
+
+| | measured | goal | |
+|---|---:|---|---|
+| solve the whole one-column table | {solve:.2f} s | ≤ 10 s | {verdict(solve <= 10)} |
+| the table on disk (`advisor.bin`) | {size / 1e6:.2f} MB | ≤ 16 MB | {verdict(size <= 16e6)} |
+| load the table (first hint) | {load:.2f} ms | ≤ 200 ms | {verdict(load <= 200)} |
+| one `advise` call | {advise:.3f} ms | ≤ 5 ms | {verdict(advise <= 5)} |
+| expected score with best play from the start | {start:.3f} | | |
+| {g("sim_games", "?")} solo one-column games by the advisor | {mean:.2f} ± {se:.2f} ({off:+.1f} s.e.) | within 3 s.e. | {verdict(abs(off) <= 3)} |
+| the same by the greedy player (most points now) | {float(g("greedy1_mean", "nan")):.2f} | | |
+| the same by the random benchmark player | {float(g("random_mean", "nan")):.2f} | | |
+| three columns: heuristic / greedy | {float(g("heuristic_mean", "nan")):.1f} / {float(g("greedy_mean", "nan")):.1f} | | |
+"""
+
+
 def main():
     medians_path, roll_cpu, roll_idle, roll_files, sound = sys.argv[1:6]
+    advisor = sys.argv[6] if len(sys.argv) > 6 else ""
     with open(medians_path) as f:
         m = json.load(f)
     bare, game, runs = m["bare"], m["game"], m["runs"]
@@ -60,9 +97,10 @@ run, the two started in turn; read the ratios rather than the milliseconds.
   `strace -f -e trace=open,openat,openat2` lists every open between the two
   marker paths the benchmark opens before and after its rolls.
 
-Run it again with `bench/measure.sh [RUNS] [--write docs/performance.md]`
-(it builds `realpentaro`, `bench_bare_window` and `bench_table_roll` first).
-""")
+Run it again with `bench/measure.sh [RUNS] [--write docs/performance.md]
+[--advisor FILE]` (it builds `realpentaro`, `bench_bare_window` and
+`bench_table_roll` first; FILE is what `build/bench_advisor` printed).
+{advisor_section(advisor)}""")
 
 
 if __name__ == "__main__":
