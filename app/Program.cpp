@@ -1,6 +1,7 @@
 #include "Program.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QTimer>
@@ -45,12 +46,25 @@ bool Program::start() {
         return false;
     }
     windows.show<frmSplash>();
-    // Once the splash is up: its three seconds are time enough for the rest.
-    QTimer::singleShot(0, &windows, [this] { finishStart(); });
+    // Once the splash is painted, so on screen: its three seconds are time
+    // enough for the rest. A turn of the event loop is not: the window may
+    // not have reached the display yet. Should no paint come, soon anyway.
+    windows.find<frmSplash>()->installEventFilter(this);
+    QTimer::singleShot(500, &windows, [this] { finishStart(); });
     return true;
 }
 
+bool Program::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint) {
+        watched->removeEventFilter(this);
+        QTimer::singleShot(0, &windows, [this] { finishStart(); });
+    }
+    return false;
+}
+
 void Program::finishStart() {
+    if (started_) return;
+    started_ = true;
     windows.load(QStringLiteral("frmHighScores"));
     sound.start();
     const QStringList bad = pictures.loadAll();

@@ -4,6 +4,7 @@
 // and starts it; tests make one with scripted dice, a sound recorder and a
 // settings file of their own.
 
+#include <QObject>
 #include <QString>
 #include <memory>
 
@@ -26,7 +27,7 @@ struct ProgramParts {
     std::unique_ptr<SoundBackend> soundBackend;  // empty: Qt Multimedia
 };
 
-class Program {
+class Program : public QObject {
 public:
     explicit Program(ProgramParts parts = {});
 
@@ -36,7 +37,7 @@ public:
     bool start();
     // Loads the high-score window, opens the sound device and decodes every
     // picture while the splash stands. A missing or broken picture ends the
-    // program with status 1.
+    // program with status 1. Runs once, however often it is called.
     void finishStart();
     // Killed politely (SIGTERM, SIGINT, SIGHUP): keep the settings, then go.
     void terminate();
@@ -52,7 +53,11 @@ public:
     mdlLogic logic;
     LazyAdvisor advisor;  // advisor.bin beside the program
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    bool started_ = false;
     void reportBadPictures(const QStringList& bad);
 };
 
