@@ -10,6 +10,6 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     rp::Program program;
     if (!program.start()) return 1;
-    rp::onTerminationSignal([&program] { program.terminate(); });
+    rp::onTerminationSignal(&program.windows, [&program] { program.terminate(); });
     return QApplication::exec();
 }
