@@ -4,9 +4,11 @@
 #include <QApplication>
 
 #include "Program.h"
+#include "QtMessages.h"
 #include "Signals.h"
 
 int main(int argc, char* argv[]) {
+    rp::quietQtMessages();
     QApplication app(argc, argv);
     rp::Program program;
     if (!program.start()) return 1;

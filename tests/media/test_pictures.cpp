@@ -57,7 +57,9 @@ private slots:
     // The game itself, copied with a damaged images folder and started
     // through a symbolic link from another folder that holds a complete one:
     // it must look beside the real program, name both bad files and the
-    // folder, and end with status 1 before any window.
+    // folder, and end with status 1 before any window. The sound has been
+    // opened by then with no audio server: Qt's own complaints about that
+    // (and about the missing runtime folder) stay off standard error.
     void theGameRefusesToStartWithoutItsPictures() {
         QTemporaryDir dir;
         const QString home = dir.filePath("game");
@@ -78,6 +80,9 @@ private slots:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
+        env.insert("PULSE_SERVER", "unix:/nonexistent/rp-no-audio");
+        env.remove("XDG_RUNTIME_DIR");
+        env.remove("QT_LOGGING_RULES");
         game.setProcessEnvironment(env);
         game.start(elsewhere + "/realpentaro", {});
         QVERIFY(game.waitForFinished(60000));
@@ -88,6 +93,9 @@ private slots:
         QVERIFY2(err.contains(images + "/die5.gif"), qPrintable(err));
         QVERIFY2(err.contains("looked for in " + images), qPrintable(err));
         QCOMPARE(err.count("picture:"), 2);
+        QVERIFY2(err.contains("Real Pentaro: no audio device, the game stays silent\n"), qPrintable(err));
+        for (const QString& line : err.split(u'\n', Qt::SkipEmptyParts))
+            QVERIFY2(line.startsWith("Real Pentaro: "), qPrintable(err));
     }
 };
 
