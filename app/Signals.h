@@ -4,8 +4,13 @@
 
 #include <functional>
 
+class QObject;
+
 namespace rp {
 
-void onTerminationSignal(std::function<void()> action);
+// The action lives as long as owner (whatever it refers to should too);
+// once owner is gone the signals end the program the default way again. A
+// second call takes the place of the first.
+void onTerminationSignal(QObject* owner, std::function<void()> action);
 
 }  // namespace rp

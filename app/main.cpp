@@ -4,12 +4,14 @@
 #include <QApplication>
 
 #include "Program.h"
+#include "QtMessages.h"
 #include "Signals.h"
 
 int main(int argc, char* argv[]) {
+    rp::quietQtMessages();
     QApplication app(argc, argv);
     rp::Program program;
     if (!program.start()) return 1;
-    rp::onTerminationSignal([&program] { program.terminate(); });
+    rp::onTerminationSignal(&program.windows, [&program] { program.terminate(); });
     return QApplication::exec();
 }

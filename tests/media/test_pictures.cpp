@@ -94,7 +94,9 @@ private slots:
     // The game itself, copied with a damaged images folder and started
     // through a symbolic link from another folder that holds a complete one:
     // it must look beside the real program, name both bad files and the
-    // folder, and end with status 1 before any window.
+    // folder, and end with status 1 before any window. The sound has been
+    // opened by then with no audio server: Qt's own complaints about that
+    // (and about the missing runtime folder) stay off standard error.
     void theGameRefusesToStartWithoutItsPictures() {
         QTemporaryDir dir;
         const QString home = dir.filePath("game");
@@ -102,6 +104,7 @@ private slots:
         QVERIFY(QDir().mkpath(home));
         QVERIFY(QFile::copy(RP_GAME_BINARY, home + "/realpentaro"));
         QVERIFY(QFile::setPermissions(home + "/realpentaro", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QVERIFY(QFile::copy(RP_SOUND_MODULE, home + "/librealpentaro_sound.so"));
         QVERIFY(rptest::writeAllPictures(images));
         QVERIFY(QFile::remove(images + "/rolldn.jpg"));
         truncate(images + "/die5.gif");
@@ -115,6 +118,9 @@ private slots:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
+        env.insert("PULSE_SERVER", "unix:/nonexistent/rp-no-audio");
+        env.remove("XDG_RUNTIME_DIR");
+        env.remove("QT_LOGGING_RULES");
         game.setProcessEnvironment(env);
         game.start(elsewhere + "/realpentaro", {});
         QVERIFY(game.waitForFinished(60000));
@@ -125,6 +131,9 @@ private slots:
         QVERIFY2(err.contains(images + "/die5.gif"), qPrintable(err));
         QVERIFY2(err.contains("looked for in " + images), qPrintable(err));
         QCOMPARE(err.count("picture:"), 2);
+        QVERIFY2(err.contains("Real Pentaro: no audio device, the game stays silent\n"), qPrintable(err));
+        for (const QString& line : err.split(u'\n', Qt::SkipEmptyParts))
+            QVERIFY2(line.startsWith("Real Pentaro: "), qPrintable(err));
     }
 };
 

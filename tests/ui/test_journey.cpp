@@ -144,7 +144,7 @@ private slots:
             QVERIFY(!rig.sounds.contains("splash.wav"));
             // Switched on again, then a real SIGTERM: saved before the end.
             QTest::keyClick(rig.table->cmdGhostEnter, Qt::Key_M);
-            rp::onTerminationSignal([&rig] { rig.program->terminate(); });
+            rp::onTerminationSignal(&rig.windows, [&rig] { rig.program->terminate(); });
             std::raise(SIGTERM);
             QTRY_COMPARE_WITH_TIMEOUT(rig.stored("Params", "Sound"), std::string("True"), 10000);
         }
