@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <cstdio>
 
 #include "AssetNames.h"
 
@@ -71,7 +72,7 @@ QPixmap Pictures::decode(std::string_view name, QString* error) const {
                 return pixmap;
             }
             // The plain picture still shows the game whole, only softer.
-            qWarning("Real Pentaro: %s; showing the plain picture instead", qPrintable(why));
+            std::fprintf(stderr, "Real Pentaro: %s; showing the plain picture instead\n", qPrintable(why));
         }
     }
     QString why;

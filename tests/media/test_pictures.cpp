@@ -53,8 +53,6 @@ private slots:
 
         rp::Pictures dense(dir.path(), 2.0);
         // A broken @2x file is named, and the game goes on.
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("splash@2x.jpg.*plain picture"));
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("paper@2x.jpg.*plain picture"));
         const QPixmap& bgnd = dense.get("bgnd.jpg");
         QCOMPARE(bgnd.devicePixelRatio(), 2.0);
         QCOMPARE(bgnd.size(), QSize(80, 40));
