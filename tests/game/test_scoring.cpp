@@ -188,30 +188,6 @@ TEST(BonusBoxes, FiftyThenHundredsWithChipsOfTheirOwnColumn) {
     EXPECT_EQ(rig.services.lastSound(), "nolabel.wav");
 }
 
-TEST(ColumnTotals, WorkedExample) {
-    Rig rig;
-    rig.newGame(1, 1);
-    auto& s = rig.state;
-    const int upper[] = {3, 8, 12, 16, 15}, lower[] = {25, 24, 25, 30, 40, 22};
-    for (int r = 1; r <= 5; ++r) fill(rig, 2, {r}, upper[r - 1]);
-    for (int r = 10; r <= 16; ++r)
-        if (r != row::Pentaro) fill(rig, 2, {r}, lower[r - 10 - (r > row::Pentaro)]);
-    fifty(rig, 2, 50);
-    s.BonusUsed(1, 2, 2) = true;
-    s.BonusScore(1, 2, 2) = 100;
-    s.ChipCount(1, 2) = 1;
-    rig.roll({6, 6, 6, 1, 2});
-    ASSERT_TRUE(rig.logic.ScoreBoxClick(2, 6));
-    EXPECT_TRUE(s.ColumnDone(1, 2));
-    EXPECT_FALSE(rig.logic.IsPlayerFinished(1));
-    EXPECT_TRUE(s.BonusUsed(1, 3, 2));  // closed with the column, and left empty
-    EXPECT_EQ(rig.table.bonusAt(2, 3), "");
-    EXPECT_EQ(s.Score(1, row::SubTotal, 2), 72);
-    EXPECT_EQ(s.Score(1, row::UpperTotal2, 2), 107);
-    EXPECT_EQ(s.Score(1, row::LowerTotal, 2), 316);
-    EXPECT_EQ(rig.table.at(2, row::Score), "423");
-}
-
 TEST(ColumnTotals, ColumnWaitsForItsFiftyBox) {
     Rig rig;
     rig.newGame(1, 2);
