@@ -30,7 +30,10 @@ TableHint::TableHint(frmMain& table, TableSource source)
     // A roll, an entry or the next player makes the hint stale; a die moved
     // by hand only moves its mark along.
     connect(&table_, &frmMain::turnChanged, this, [this] { clear(); });
-    connect(&table_, &frmMain::diceMoved, this, [this] { markDice(); });
+    // Only while dice are marked: every frame of a roll moves a die.
+    connect(&table_, &frmMain::diceMoved, this, [this] {
+        if (keepMask_) markDice();
+    });
     table_.setHintAction([this] { show(); });
 }
 
@@ -71,15 +74,13 @@ void TableHint::show() {
     const GameState& s = table_.gameState();
     advisor::Advice advice;
     std::string error;
-    if (s.TurnPassing) {
-        advice.message = "No turn to advise on.";
-    } else if (!advisor_) {
+    if (!advisor_ && !s.TurnPassing) {
         if (const advisor::SolvedTable* solved = source_(error))
             advisor_ = std::make_unique<advisor::Advisor>(*solved);
-        else
-            advice.message = "The hint is off: " + error;
     }
-    if (advisor_ && !s.TurnPassing) advice = advisor_->advise(s, s.CurrentPlayer);
+    if (s.TurnPassing) advice.message = "No turn to advise on.";
+    else if (!advisor_) advice.message = "The hint is off: " + error;
+    else advice = advisor_->advise(s, s.CurrentPlayer);
 
     const QString text = describe(advice, s);
     table_.lblHint->setText(text);
