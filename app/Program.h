@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "GameState.h"
+#include "Seats.h"
 #include "IniSettingsStore.h"
 #include "LazyAdvisor.h"
 #include "LazySound.h"
@@ -43,6 +44,7 @@ public:
     void terminate();
 
     GameState state;
+    Seats seats;  // person or computer per player, hints asked
     Pictures pictures;
     LazySound sound;
     Windows windows;
