@@ -6,9 +6,11 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <cstdio>
+#include <random>
 
 #include "GameWindows.h"
 #include "RandomDice.h"
+#include "TableComputer.h"
 #include "TableHint.h"
 #include "TableLabel.h"
 #include "frmMain.h"
@@ -25,14 +27,18 @@ Program::Program(ProgramParts parts)
       board(windows),
       store(parts.settingsPath),
       logic(state, table, services, board, store, parts.dice ? std::move(parts.dice) : randomDice()),
-      advisor((parts.root + QStringLiteral("/advisor.bin")).toStdString()) {
+      advisor((parts.root + QStringLiteral("/advisor.bin")).toStdString()),
+      opponentSeed_(parts.opponentSeed ? parts.opponentSeed : std::random_device{}()) {
     installAccessibleControls();
-    defineGameWindows(windows, logic, [this] { return advisor.startValue(); });
+    defineGameWindows(windows, logic, {seats, store}, [this] { return advisor.startValue(); });
     windows.define(frmMain::Name, [this](Windows& ws) {
         auto* main = new frmMain(ws, logic);
-        new TableHint(*main, [this](std::string& error) { return advisor.get(error); });
+        new TableHint(*main, [this](std::string& error) { return advisor.get(error); }, seats);
+        new TableComputer(*main, seats, [this](int p, std::string& error) { return opponent(p, error); });
         return main;
     });
+    // The high-score tables record people playing unaided.
+    logic.setHighScoreGate([this](int p) { return !seats.isComputer(p) && !seats.hintUsed(p); });
     services.onNotice = [this](std::string_view text) {
         if (auto* main = windows.find<frmMain>())
             main->announce(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
@@ -79,6 +85,22 @@ void Program::finishStart() {
 void Program::terminate() {
     logic.SaveSettings();
     QCoreApplication::exit(0);
+}
+
+advisor::Opponent* Program::opponent(int player, std::string& error) {
+    if (player < 1 || player > MaxPlayers || !seats.isComputer(player)) return nullptr;
+    const advisor::SolvedTable* solved = advisor.get(error);
+    if (!solved) return nullptr;
+    auto& made = opponents_.at(player);
+    if (!made || opponentKinds_.at(player) != seats.kind(player)) {
+        const SeatKind kind = seats.kind(player);
+        const auto level = kind == SeatKind::Easy     ? advisor::Level::Easy
+                           : kind == SeatKind::Medium ? advisor::Level::Medium
+                                                      : advisor::Level::Hard;
+        made = std::make_unique<advisor::Opponent>(*solved, level, opponentSeed_ + static_cast<unsigned>(player));
+        opponentKinds_.at(player) = kind;
+    }
+    return made.get();
 }
 
 void Program::reportBadPictures(const QStringList& bad) {

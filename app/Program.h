@@ -6,6 +6,8 @@
 
 #include <QObject>
 #include <QString>
+#include <array>
+#include <cstdint>
 #include <memory>
 
 #include "GameState.h"
@@ -14,6 +16,7 @@
 #include "LazyAdvisor.h"
 #include "LazySound.h"
 #include "Logic.h"
+#include "Opponent.h"
 #include "TableForwarder.h"
 #include "WindowBoard.h"
 #include "WindowedServices.h"
@@ -26,6 +29,7 @@ struct ProgramParts {
     QString settingsPath = IniSettingsStore::defaultPath();
     DiceSource dice;                             // empty: the real dice
     std::unique_ptr<SoundBackend> soundBackend;  // empty: Qt Multimedia
+    std::uint64_t opponentSeed = 0;              // the computers' mistakes; 0: a fresh seed each run
 };
 
 class Program : public QObject {
@@ -58,8 +62,15 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+    // The computer playing `player`'s seat, made on its first turn (the
+    // solved table loads then); null with the reason when it cannot play.
+    advisor::Opponent* opponent(int player, std::string& error);
+
 private:
     bool started_ = false;
+    std::uint64_t opponentSeed_;
+    std::array<std::unique_ptr<advisor::Opponent>, MaxPlayers + 1> opponents_;
+    std::array<SeatKind, MaxPlayers + 1> opponentKinds_{};
     void reportBadPictures(const QStringList& bad);
 };
 

@@ -77,6 +77,10 @@ public:
     void ResetHighScores();
     void ClearHighScoreHighlights();
 
+    // Which players' totals may enter the high-score tables (all when unset):
+    // the tables record unaided play by people.
+    void setHighScoreGate(std::function<bool(int player)> gate) { highScoreGate_ = std::move(gate); }
+
 private:
     enum class Section { Upper, Lower };
     enum class Gate { NotApplicable, Admitted, Refused };
@@ -104,6 +108,7 @@ private:
     HighScoreBoard& board_;
     SettingsStore& store_;
     DiceSource dice_;
+    std::function<bool(int player)> highScoreGate_;
 };
 
 }  // namespace rp

@@ -132,7 +132,7 @@ void mdlLogic::FinishGame() {
             s_.ColumnFinal(p, 1) = to16(s_.ChipCount(p, 1) * 100 + s_.ColumnScore(p, 1));
             s_.GrandTotal(p) = s_.ColumnFinal(p, 1);
         }
-        RecordHighScore(p, s_.GrandTotal(p));
+        if (!highScoreGate_ || highScoreGate_(p)) RecordHighScore(p, s_.GrandTotal(p));
     }
     s_.Winner = 1;
     for (int p = 2; p <= s_.NumPlayers; ++p)

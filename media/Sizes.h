@@ -46,13 +46,17 @@ inline constexpr Box Check{375, 375};
 // New-game dialog. The background prints the player numbers beside the
 // player checks, the headings above the rows and the game-type texts right
 // of the two game-type checks, so those controls must sit exactly here.
-inline constexpr Box NewGameWindow{4950, 4500};
+// A column at the right chooses who plays each seat and the computers' pace.
+inline constexpr Box NewGameWindow{6450, 4500};
+inline constexpr int NewGameSeatColumn = 4950;  // where the seat column begins
 inline constexpr Rect NewGamePlayerCheck1{600, 660, 375, 375};  // checks 2..4 below
 inline constexpr int NewGameRowStep = 480;
 inline constexpr Rect NewGameNameBox1{1500, 675, 2850, 345};  // boxes 2..4 below
 inline constexpr Rect NewGameTypeCheck1{300, 3090, 375, 375};   // three columns
 inline constexpr Rect NewGameTypeCheck2{2760, 3090, 375, 375};  // one column
-inline constexpr Rect NewGameDone{1695, 3870, 1545, 375};
+inline constexpr Rect NewGameSeat1{4530, 675, 1680, 345};  // seats 2..4 below
+inline constexpr Rect NewGamePace{4530, 3105, 1680, 345};
+inline constexpr Rect NewGameDone{2445, 3870, 1545, 375};
 
 // High-score window. The background prints each table's title and the
 // "Name" / "Score" headings above the label columns; place 1 is given,

@@ -43,6 +43,8 @@ std::map<std::string, QSize> exactSizes()
         {"splash.jpg", sizeOf(sz::ExitWindow)}, {"soundoffup.jpg", sizeOf(sz::ImageButton)}};
     for (const char* cmd : {"roll", "newgame", "scores", "help", "sound", "confirm", "cancel", "done", "hint"})
         m[std::string(cmd) + "up.jpg"] = m[std::string(cmd) + "dn.jpg"] = sizeOf(sz::ImageButton);
+    for (const char* seat : {"seatperson", "seateasy", "seatmedium", "seathard", "paceslow", "pacenormal", "pacefast"})
+        m[std::string(seat) + ".jpg"] = sizeOf(sz::NewGameSeat1.box());
     for (int f = 1; f <= 6; ++f)
         m["die" + std::to_string(f) + ".gif"] = m["seldie" + std::to_string(f) + ".gif"] = sizeOf(sz::Die);
     return m;
@@ -172,10 +174,12 @@ TEST(Pictures, DialogControlsFitTheirWindowsWithoutOverlapping)
     auto row = [](sz::Rect r, int i, int step) { return r.top += i * step, r; };
 
     // Four player rows, then the game types, then the done button.
-    std::vector<sz::Rect> newGame = {sz::NewGameTypeCheck1, sz::NewGameTypeCheck2, sz::NewGameDone};
+    std::vector<sz::Rect> newGame = {sz::NewGameTypeCheck1, sz::NewGameTypeCheck2, sz::NewGameDone,
+                                     sz::NewGamePace};
     for (int i = 0; i < 4; ++i) {
         newGame.push_back(row(sz::NewGamePlayerCheck1, i, sz::NewGameRowStep));
         newGame.push_back(row(sz::NewGameNameBox1, i, sz::NewGameRowStep));
+        newGame.push_back(row(sz::NewGameSeat1, i, sz::NewGameRowStep));
     }
     std::vector<sz::Rect> scores = {sz::ScoresReset, sz::ScoresDone};
     for (int i = 0; i < 6; ++i)

@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <deque>
 #include <memory>
+#include <optional>
+#include <random>
 
 #include "Program.h"
 #include "frmHighScores.h"
@@ -57,6 +59,8 @@ struct TableRig {
     std::shared_ptr<QTemporaryDir> dir;
     QStringList sounds, messages;
     std::deque<int> script;
+    // Dice once the script runs out: seeded faces, or else ones.
+    std::optional<std::mt19937> randomDice;
     bool programEnded = false;
     std::unique_ptr<rp::Program> program;
     rp::GameState& state;
@@ -101,8 +105,9 @@ struct TableRig {
         parts.root = QStringLiteral(RP_OUTPUT_DIR);
         parts.settingsPath = dir->filePath(QStringLiteral("RealPentaro.ini"));
         parts.soundBackend = std::make_unique<SoundLog>(&sounds);
+        parts.opponentSeed = 20261207;
         parts.dice = [this] {
-            if (script.empty()) return 1;
+            if (script.empty()) return randomDice ? std::uniform_int_distribution<int>(1, 6)(*randomDice) : 1;
             const int v = script.front();
             script.pop_front();
             return v;

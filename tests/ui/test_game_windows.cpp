@@ -163,8 +163,11 @@ private slots:
             dlg->txtPlayers[1]->setFocus();
             dlg->txtPlayers[1]->selectAll();
             QTest::keyClicks(dlg->txtPlayers[1], "Ann");
-            // From name 1, Tab reaches check 2: Space chooses two players.
+            // From name 1, Tab reaches who plays seat 1, then check 2: Space chooses two players.
             key(dlg->txtPlayers[1], Qt::Key_Tab);
+            QCOMPARE(focus(dlg), dlg->imgSeat[1]);
+            QCOMPARE(accessible(dlg, "Player 1: Person")->role(), QAccessible::Button);
+            key(focus(dlg), Qt::Key_Tab);
             QCOMPARE(focus(dlg), dlg->imgPlayerCheck[2]);
             key(focus(dlg), Qt::Key_Space);
             QVERIFY(checked(dlg, "2 players"));
@@ -174,8 +177,8 @@ private slots:
             dlg->txtPlayers[2]->selectAll();
             QTest::keyClicks(dlg->txtPlayers[2], "Bartholomew the Great");
             QCOMPARE(dlg->txtPlayers[2]->text(), "Bartholome");
-            // Name 2, check 3, check 4, then the three-column check.
-            for (int i = 0; i < 3; ++i) key(focus(dlg), Qt::Key_Tab);
+            // Name 2, seat 2, check 3, check 4, then the three-column check.
+            for (int i = 0; i < 4; ++i) key(focus(dlg), Qt::Key_Tab);
             QCOMPARE(focus(dlg), dlg->imgGameTypeCheck[1]);
             key(focus(dlg), Qt::Key_Space);
             QVERIFY(checked(dlg, "Three columns"));

@@ -128,7 +128,8 @@ void drawSpeaker(QPainter& p, QPointF at, Speaker kind, QColor c)
 }
 
 // A raised burgundy plate with its command's word; pressed, it sinks.
-QImage plate(int w, int h, const QString& text, bool pressed, Speaker icon = Speaker::None)
+QImage plate(int w, int h, const QString& text, bool pressed, Speaker icon = Speaker::None,
+             const QColor& body = QColor())
 {
     QImage img = canvas(w, h, colour::FeltDark);
     QPainter p(&img);
@@ -139,6 +140,10 @@ QImage plate(int w, int h, const QString& text, bool pressed, Speaker icon = Spe
         g.setColorAt(0.0, QColor(62, 10, 20));
         g.setColorAt(0.6, QColor(104, 24, 36));
         g.setColorAt(1.0, QColor(122, 34, 46));
+    } else if (body.isValid()) {
+        g.setColorAt(0.0, body.lighter(170));
+        g.setColorAt(0.45, body);
+        g.setColorAt(1.0, body.darker(220));
     } else {
         g.setColorAt(0.0, QColor(206, 88, 98));
         g.setColorAt(0.45, colour::Burgundy);
@@ -341,8 +346,36 @@ QImage appIcon()
     return img;
 }
 
+// Who plays a seat of the new-game dialog: a person's plate, or a computer's
+// in slate blue with a small screen before its strength.
+QImage seatPlate(const QString& word, bool computer)
+{
+    const int w = sz::NewGameSeat1.widthPx(), h = sz::NewGameSeat1.heightPx();
+    QImage img = plate(w, h, computer ? "   " + word : word, false, Speaker::None,
+                       computer ? QColor(42, 72, 128) : QColor());
+    if (!computer) return img;
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double textW = QFontMetricsF(sansBold(12.5)).horizontalAdvance("   " + word);
+    const QPointF at((w - textW) / 2 + 1, h / 2.0 - 5);
+    p.setPen(QPen(QColor(255, 230, 168), 1.3));
+    p.setBrush(QColor(30, 50, 90));
+    p.drawRoundedRect(QRectF(at.x(), at.y(), 13, 9), 1.5, 1.5);
+    p.drawLine(at + QPointF(6.5, 9), at + QPointF(6.5, 11.5));
+    p.drawLine(at + QPointF(3.5, 11.5), at + QPointF(9.5, 11.5));
+    p.end();
+    return img;
+}
+
 void addTablePictures(PictureSet& set)
 {
+    set["seatperson.jpg"] = {seatPlate("Person", false), {}};
+    set["seateasy.jpg"] = {seatPlate("Easy", true), {}};
+    set["seatmedium.jpg"] = {seatPlate("Medium", true), {}};
+    set["seathard.jpg"] = {seatPlate("Hard", true), {}};
+    set["paceslow.jpg"] = {seatPlate("Slow", false), {}};
+    set["pacenormal.jpg"] = {seatPlate("Normal", false), {}};
+    set["pacefast.jpg"] = {seatPlate("Fast", false), {}};
     set["bgnd.jpg"] = {background(), {}};
     set["paper.jpg"] = {paper(), {}};
     set["nextplayer.jpg"] = {nextPlayer(), {}};

@@ -169,7 +169,11 @@ QImage newGame()
     const QRectF check1 = pxRect(sz::NewGamePlayerCheck1), name1 = pxRect(sz::NewGameNameBox1);
     const double step = rp::px(sz::NewGameRowStep);
 
-    goldTitle(p, QRectF(0, 4, w, check1.top() - 10), "Who is playing?", 22);
+    const double split = rp::px(sz::NewGameSeatColumn) - 30;  // the seat column's left edge
+    goldTitle(p, QRectF(0, 4, split, check1.top() - 10), "Who is playing?", 22);
+    const QRectF seat1 = pxRect(sz::NewGameSeat1), pace = pxRect(sz::NewGamePace);
+    goldTitle(p, QRectF(seat1.left() - 6, 4, w - seat1.left() + 6, check1.top() - 10), "Played by", 18);
+    for (int i = 0; i < 4; ++i) insetPanel(p, seat1.translated(0, step * i).adjusted(-2, -2, 2, 2), QColor(20, 70, 38), 4);
     QFont digit = sansBold(15);
     for (int i = 0; i < 4; ++i) {
         QRectF c = check1.translated(0, step * i), n = name1.translated(0, step * i);
@@ -181,7 +185,10 @@ QImage newGame()
     }
     const QRectF type1 = pxRect(sz::NewGameTypeCheck1), type2 = pxRect(sz::NewGameTypeCheck2);
     const double lastRow = check1.top() + step * 3 + check1.height();
-    goldTitle(p, QRectF(0, lastRow + 4, w, type1.top() - lastRow - 6), "Which game?", 22);
+    goldTitle(p, QRectF(0, lastRow + 4, split, type1.top() - lastRow - 6), "Which game?", 22);
+    goldTitle(p, QRectF(pace.left() - 6, lastRow + 4, w - pace.left() + 6, pace.top() - lastRow - 6),
+              "Computer pace", 15);
+    insetPanel(p, pace.adjusted(-2, -2, 2, 2), QColor(20, 70, 38), 4);
 
     QFont big = sansBold(12.5), small = sans(11);
     auto typeText = [&](const QRectF& c, double right, const QString& name, const QString& note) {
@@ -192,7 +199,7 @@ QImage newGame()
                    Qt::AlignLeft | Qt::AlignVCenter);
     };
     typeText(type1, type2.left() - 4, "Three columns", "scored x1, x2, x3");
-    typeText(type2, w - 4, "One column", "a single card");
+    typeText(type2, split - 4, "One column", "a single card");
     p.end();
     return img;
 }

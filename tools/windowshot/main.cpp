@@ -95,7 +95,9 @@ int main(int argc, char* argv[]) {
     rp::WindowedServices services(windows, sound);
     rp::WindowBoard board(windows);
     rp::mdlLogic logic(state, table, services, board, store, [] { return 6; });
-    rp::defineGameWindows(windows, logic, [&root]() -> std::optional<double> {
+    rp::Seats seats;
+    seats.kind(3) = rp::SeatKind::Hard;
+    rp::defineGameWindows(windows, logic, {seats, store}, [&root]() -> std::optional<double> {
         std::string error;
         const auto solved = rp::advisor::SolvedTable::load((root + "/advisor.bin").toStdString(), error);
         return solved ? std::optional<double>(solved->startValue()) : std::nullopt;

@@ -22,8 +22,8 @@ QString listed(const QStringList& items) {
 
 }  // namespace
 
-TableHint::TableHint(frmMain& table, TableSource source)
-    : QObject(&table), tmrHint(new QTimer(this)), table_(table), source_(std::move(source)) {
+TableHint::TableHint(frmMain& table, TableSource source, Seats& seats)
+    : QObject(&table), tmrHint(new QTimer(this)), table_(table), source_(std::move(source)), seats_(seats) {
     tmrHint->setSingleShot(true);
     tmrHint->setInterval(MarkMilliseconds);
     connect(tmrHint, &QTimer::timeout, this, [this] { tmrHint_Timer(); });
@@ -78,11 +78,18 @@ void TableHint::show() {
         if (const advisor::SolvedTable* solved = source_(error))
             advisor_ = std::make_unique<advisor::Advisor>(*solved);
     }
-    if (s.TurnPassing) advice.message = "No turn to advise on.";
+    const bool computer = table_.computerOnTurn();
+    if (s.TurnPassing || computer) advice.message = "No turn to advise on.";
     else if (!advisor_) advice.message = "The hint is off: " + error;
     else advice = advisor_->advise(s, s.CurrentPlayer);
 
-    const QString text = describe(advice, s);
+    QString text = describe(advice, s);
+    if (advice.available && s.GameInProgress) {
+        bool firstOfGame = true;
+        for (int p = 1; p <= MaxPlayers; ++p) firstOfGame = firstOfGame && !seats_.hintUsed(p);
+        seats_.hintUsed(s.CurrentPlayer) = true;
+        if (firstOfGame) text += QStringLiteral(" Hints keep this game out of the high scores.");
+    }
     table_.lblHint->setText(text);
     table_.lblHint->setAccessibleName(text);
     table_.announce(text);

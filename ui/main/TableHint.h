@@ -11,6 +11,7 @@
 #include <string>
 
 #include "Advisor.h"
+#include "Seats.h"
 
 class QTimer;
 
@@ -25,7 +26,8 @@ public:
     // The solved table, loaded on first use: null, with error set, when it
     // cannot be had.
     using TableSource = std::function<const advisor::SolvedTable*(std::string& error)>;
-    TableHint(frmMain& table, TableSource source);
+    // A person who asks is noted in seats: hints keep a game out of the high scores.
+    TableHint(frmMain& table, TableSource source, Seats& seats);
     ~TableHint() override;
 
     // What the hint button and key H do.
@@ -43,6 +45,7 @@ private:
 
     frmMain& table_;
     TableSource source_;
+    Seats& seats_;
     std::unique_ptr<advisor::Advisor> advisor_;
     unsigned keepMask_ = 0;  // dice to keep, marked wherever they show
     TableLabel* box_ = nullptr;

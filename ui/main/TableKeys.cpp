@@ -110,6 +110,17 @@ bool frmMain::handleKey(QKeyEvent* event) {
         return true;
     }
     if (mods & ~Qt::ShiftModifier) return false;
+    // A computer's turn: the command keys work, Space and Enter hurry it,
+    // and the game's own keys do nothing.
+    if (computerOnTurn()) {
+        switch (key) {
+            case Qt::Key_N: case Qt::Key_S: case Qt::Key_M: case Qt::Key_F1: break;
+            case Qt::Key_Space: case Qt::Key_Return: case Qt::Key_Enter:
+                if (!event->isAutoRepeat()) heldBack();
+                return true;
+            default: return true;
+        }
+    }
     // Enter held down in the new-game dialog must not roll here.
     if (event->isAutoRepeat() && (key == Qt::Key_Return || key == Qt::Key_Enter)) return true;
     validateSelection();

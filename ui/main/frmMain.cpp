@@ -32,8 +32,12 @@ frmMain::frmMain(Windows& windows, mdlLogic& logic)
     buildTimers();
     imgNext->raise();
 
-    imgRollButton->setPressSound([this] { imgRollButton_MouseDown(); });
-    imgRollButton->setAction([this] { imgRollButton_MouseUp(); });
+    imgRollButton->setPressSound([this] {
+        if (!heldBack()) imgRollButton_MouseDown();
+    });
+    imgRollButton->setAction([this] {
+        if (!heldBack()) imgRollButton_MouseUp();
+    });
     imgNewGameButton->setAction([this] { imgNewGameButton_MouseUp(); });
     imgHighScoresButton->setAction([this] { imgHighScoresButton_MouseUp(); });
     imgSoundButton->setAction([this] { imgSoundButton_MouseUp(); });
@@ -41,7 +45,9 @@ frmMain::frmMain(Windows& windows, mdlLogic& logic)
     imgHintButton->setAction([this] {
         if (hint_) hint_();
     });
-    connect(cmdGhostEnter, &QPushButton::clicked, this, [this] { cmdGhostEnter_Click(); });
+    connect(cmdGhostEnter, &QPushButton::clicked, this, [this] {
+        if (!heldBack()) cmdGhostEnter_Click();
+    });
     cmdGhostEnter->installEventFilter(this);
     connect(lblExit, &TableLabel::clicked, this, [this] { lblExit_Click(); });
 }
@@ -175,15 +181,43 @@ void frmMain::cmdGhostEnter_Click() { imgRollButton_MouseUp(); }
 void frmMain::imgRollingDice_Click(int index) { logic_.RollingDiceClick(index); }
 void frmMain::imgKeepDice_Click(int index) { logic_.KeepDiceClick(index); }
 void frmMain::lblGame_Click(int column, int index) {
-    if (logic_.ScoreBoxClick(column, index))
-        announce(boxName({column, index, false}) + QStringLiteral(": ") + lblGame(column, index)->text());
+    const QString who = playerOnTurn();
+    if (logic_.ScoreBoxClick(column, index)) {
+        const auto& caption = text::RowCaptions[index - 1];
+        announce(computerOnTurn_ && !who.isEmpty()
+                     ? QStringLiteral("%1 enters %2 in %3, Game %4")
+                           .arg(who, lblGame(column, index)->text(), qs(caption))
+                           .arg(column)
+                     : boxName({column, index, false}) + QStringLiteral(": ") + lblGame(column, index)->text());
+    }
     validateSelection();
 }
 
 void frmMain::lblGameY_Click(int column, int index) {
-    if (logic_.BonusBoxClick(column, index))
-        announce(boxName({column, index, true}) + QStringLiteral(": ") + lblGameY(column, index)->text());
+    const QString who = playerOnTurn();
+    if (logic_.BonusBoxClick(column, index)) {
+        announce(computerOnTurn_ && !who.isEmpty()
+                     ? QStringLiteral("%1 enters %2 in Pentaro box %3, Game %4")
+                           .arg(who, lblGameY(column, index)->text())
+                           .arg(index)
+                           .arg(column)
+                     : boxName({column, index, true}) + QStringLiteral(": ") + lblGameY(column, index)->text());
+    }
     validateSelection();
+}
+
+// The name of the computer whose turn it is, empty for a person.
+QString frmMain::playerOnTurn() {
+    const GameState& s = state();
+    if (!computerOnTurn() && !computerActing_) return {};
+    if (s.CurrentPlayer < 1 || s.CurrentPlayer > MaxPlayers) return {};
+    return qs(s.PlayerName(s.CurrentPlayer));
+}
+
+bool frmMain::heldBack() {
+    if (computerActing_ || !computerOnTurn()) return false;
+    emit personInterrupted();
+    return true;
 }
 
 void frmMain::tmrRollPause_Timer() { logic_.RollPauseTimer(); }
@@ -195,7 +229,9 @@ void frmMain::tmrDieAnimator_Timer(int die, int index) {
     if (!wasTumbling || logic_.DiceTumbling()) return;
     QStringList faces;
     for (int i = 1; i <= DiceCount; ++i) faces << QString::number(state().Dice(i));
-    QString said = QStringLiteral("Roll %1: %2").arg(state().RollCount).arg(faces.join(u' '));
+    const QString who = playerOnTurn();
+    QString said = who.isEmpty() ? QStringLiteral("Roll %1: %2").arg(state().RollCount).arg(faces.join(u' '))
+                                 : QStringLiteral("%1 rolls %2").arg(who, faces.join(u' '));
     if (state().PentaroShowing && !hadPentaro) said += QStringLiteral(". Pentaro!");
     announce(said);
 }
@@ -274,6 +310,12 @@ void frmMain::mouseMoveEvent(QMouseEvent* event) {
     QWidget* under = childAt(event->position().toPoint());
     if (under == lblExit) lblExit_MouseMove();
     else if (!under) Form_MouseMove();
+}
+
+// A click anywhere on the table during a computer's turn hurries it.
+void frmMain::mousePressEvent(QMouseEvent* event) {
+    heldBack();
+    Window::mousePressEvent(event);
 }
 
 void frmMain::showEvent(QShowEvent* event) {

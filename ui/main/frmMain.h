@@ -88,6 +88,12 @@ public:
     void setHintAction(std::function<void()> hint);
     ImageButton* imgHintButton;
     QLabel* lblHint;
+    // A computer on turn plays through the same handlers; meanwhile a
+    // person's clicks and keys on the dice, the card and the roll button
+    // reach nothing but ask it to hurry (personInterrupted).
+    void setComputerOnTurn(std::function<bool()> query) { computerOnTurn_ = std::move(query); }
+    bool computerOnTurn() const { return computerOnTurn_ && computerOnTurn_(); }
+    void setComputerActing(bool acting) { computerActing_ = acting; }
     // The game as the table shows it, for readers beside the rules.
     const GameState& gameState() { return state(); }
 
@@ -100,11 +106,14 @@ signals:
     void turnChanged();
     // A die changed its picture or its row.
     void diceMoved();
+    // A person clicked or pressed a key for the game during a computer's turn.
+    void personInterrupted();
 
 protected:
     void Form_Load() override;
     void closeRequested() override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -129,11 +138,16 @@ private:
     void moveSelection(int key);
     void validateSelection();
     void pressButton(ImageButton* button);
+    // True (and the computer asked to hurry) when a person's input must not reach the game.
+    bool heldBack();
+    QString playerOnTurn();
     QString boxName(const Target& t) const;
 
     mdlLogic& logic_;
     std::optional<Target> selection_;
     std::function<void()> hint_;
+    std::function<bool()> computerOnTurn_;
+    bool computerActing_ = false;
     std::array<std::array<TableLabel*, 21>, 4> lblGame_{};
     std::array<std::array<TableLabel*, 4>, 4> lblGameY_{};
     std::array<std::array<QTimer*, 7>, 6> animators_{};

@@ -74,7 +74,9 @@ void frmMain::buildCard() {
             box->setTextColour(Navy);
             box->setAlignment(Qt::AlignCenter);
             box->setAccessibleDescription(card::boxDescription(c, r));
-            connect(box, &TableLabel::clicked, this, [this, c, r] { lblGame_Click(c, r); });
+            connect(box, &TableLabel::clicked, this, [this, c, r] {
+                if (!heldBack()) lblGame_Click(c, r);
+            });
             lblGame_[c][r] = box;
         }
     }
@@ -87,7 +89,9 @@ void frmMain::buildCard() {
             box->setTextColour(Navy);
             box->setAlignment(Qt::AlignCenter);
             box->setAccessibleDescription(QStringLiteral("Game %1, Pentaro box %2").arg(c).arg(b));
-            connect(box, &TableLabel::clicked, this, [this, c, b] { lblGameY_Click(c, b); });
+            connect(box, &TableLabel::clicked, this, [this, c, b] {
+                if (!heldBack()) lblGameY_Click(c, b);
+            });
             lblGameY_[c][b] = box;
         }
     }
@@ -119,8 +123,12 @@ void frmMain::buildDiceAndButtons() {
         };
         imgKeepDice[i] = die("imgKeepDice", 5835, "Click to put back");
         imgRollingDice[i] = die("imgRollingDice", 6795, "Click to keep");
-        connect(imgKeepDice[i], &TableLabel::clicked, this, [this, i] { imgKeepDice_Click(i); });
-        connect(imgRollingDice[i], &TableLabel::clicked, this, [this, i] { imgRollingDice_Click(i); });
+        connect(imgKeepDice[i], &TableLabel::clicked, this, [this, i] {
+            if (!heldBack()) imgKeepDice_Click(i);
+        });
+        connect(imgRollingDice[i], &TableLabel::clicked, this, [this, i] {
+            if (!heldBack()) imgRollingDice_Click(i);
+        });
     }
     lblRollCount = new TableLabel(this, QStringLiteral("lblRollCount"));
     placeTwips(*lblRollCount, 6495, 3120, 195, 375);

@@ -12,15 +12,18 @@
 
 namespace rp {
 
-void defineGameWindows(Windows& windows, mdlLogic& logic, std::function<std::optional<double>()> bestPlay) {
+void defineGameWindows(Windows& windows, mdlLogic& logic, SeatChoices seats, std::function<std::optional<double>()> bestPlay) {
     installWindowAccessibility();
     auto withLogic = [&windows, &logic]<class W>() {
         windows.define(W::Name, [&logic](Windows& ws) -> Window* { return new W(ws, logic); });
     };
-    withLogic.operator()<frmNewGame>();
-    windows.define(frmEndGame::Name, [&logic, bestPlay](Windows& ws) -> Window* {
+    windows.define(frmNewGame::Name, [&logic, seats](Windows& ws) -> Window* {
+        return new frmNewGame(ws, logic, seats.seats, seats.store);
+    });
+    windows.define(frmEndGame::Name, [&logic, bestPlay, seats](Windows& ws) -> Window* {
         auto* w = new frmEndGame(ws, logic);
         w->bestPlay = bestPlay;
+        w->seats = &seats.seats;
         return w;
     });
     withLogic.operator()<frmHighScores>();

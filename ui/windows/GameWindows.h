@@ -8,13 +8,20 @@
 #include <optional>
 
 #include "Logic.h"
+#include "Seats.h"
 #include "Windows.h"
 
 namespace rp {
 
+// Who plays each seat, and where the new-game dialog keeps those choices.
+struct SeatChoices {
+    Seats& seats;
+    SettingsStore& store;
+};
+
 // bestPlay: the expected score of a solo one-column game played best, for
 // the results window to compare with; empty or nullopt when unknown.
-void defineGameWindows(Windows& windows, mdlLogic& logic,
+void defineGameWindows(Windows& windows, mdlLogic& logic, SeatChoices seats,
                        std::function<std::optional<double>()> bestPlay = {});
 
 }  // namespace rp

@@ -31,6 +31,17 @@ public:
     }
 };
 
+// A label that acts as a push button (the seats of the new-game dialog).
+class LabelButtonAccessible : public QAccessibleWidget {
+public:
+    explicit LabelButtonAccessible(ClickableLabel* w) : QAccessibleWidget(w, QAccessible::Button) {}
+    QStringList actionNames() const override { return {QAccessibleActionInterface::pressAction()}; }
+    void doAction(const QString& action) override {
+        auto* label = static_cast<ClickableLabel*>(widget());
+        if (action == QAccessibleActionInterface::pressAction() && label->isEnabled()) emit label->clicked();
+    }
+};
+
 class ButtonAccessible : public QAccessibleWidget {
 public:
     explicit ButtonAccessible(ImageButton* w) : QAccessibleWidget(w, QAccessible::Button) {}
@@ -46,6 +57,7 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
     if (className == QLatin1String("rp::ClickableLabel")) {
         auto* label = qobject_cast<ClickableLabel*>(object);
         if (label && label->isCheckable()) return new CheckAccessible(label);
+        if (label && label->property(PushButtonRole).toBool()) return new LabelButtonAccessible(label);
     } else if (className == QLatin1String("rp::ImageButton")) {
         // Only the buttons of these windows; the table keeps its own reading.
         // Asked for as early as the button's constructor, so this goes by

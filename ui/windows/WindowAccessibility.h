@@ -6,6 +6,9 @@
 
 namespace rp {
 
+// A clickable label with this property set reads as a push button.
+inline constexpr const char* PushButtonRole = "rpPushButton";
+
 // Once per program; later calls do nothing.
 void installWindowAccessibility();
 

@@ -9,6 +9,7 @@
 #include "ClickableLabel.h"
 #include "ImageButton.h"
 #include "Layout.h"
+#include "SeatSettings.h"
 #include "Texts.h"
 #include "WindowFonts.h"
 #include "frmScoresCheck.h"
@@ -153,7 +154,23 @@ void frmEndGame::Form_Load() {
         ClickableLabel* head = lblPlayer[p];
         head->setEnabled(true);
         fitText(head, qstr(s.PlayerName(p)), 11);
-        head->setAccessibleDescription(QStringLiteral("Player %1: press Enter to see the score card").arg(p));
+        const bool computer = seats && seats->isComputer(p);
+        const QString level = computer ? QString::fromLatin1(seatWord(seats->kind(p))) : QString();
+        head->setAccessibleDescription(
+            computer ? QStringLiteral("Player %1, computer, %2: press Enter to see the score card").arg(p).arg(level)
+                     : QStringLiteral("Player %1: press Enter to see the score card").arg(p));
+        if (computer) {
+            // The name stays the name; the strength sits small in its corner.
+            auto* mark = new QLabel(QStringLiteral("computer, %1").arg(level), this);
+            mark->setObjectName(QStringLiteral("lblSeat(%1)").arg(p));
+            mark->setFont(serifFont(7, false));
+            mark->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+            mark->setGeometry(head->x(), head->y() - 11, head->width(), 12);
+            setColour(mark, QColor(70, 70, 110));
+            mark->setAccessibleName(QStringLiteral("%1: computer, %2").arg(head->text(), level));
+            mark->show();
+            lblSeat[p] = mark;
+        }
         head->setToolTip(QStringLiteral("%1's score card (Enter)").arg(head->text()));
         auto show = [this, p](int r, int value) { grid_[p][r]->setText(QString::number(value)); };
         show(1, s.ColumnScore(p, 1));
@@ -171,7 +188,7 @@ void frmEndGame::Form_Load() {
 
 void frmEndGame::showBestPlay() {
     const GameState& s = state();
-    if (s.GameType != 2 || s.NumPlayers != 1 || !bestPlay) return;
+    if (s.GameType != 2 || s.NumPlayers != 1 || !bestPlay || (seats && seats->isComputer(1))) return;
     const std::optional<double> best = bestPlay();
     if (!best) return;
     const double diff = s.GrandTotal(1) - *best;

@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "Logic.h"
+#include "Seats.h"
 #include "Windows.h"
 
 class QLabel;
@@ -42,6 +43,9 @@ public:
     // After a solo one-column game: the result against best play.
     QLabel* lblBestPlay;
     std::function<std::optional<double>()> bestPlay;
+    // Who played each seat: a computer's heading carries its strength.
+    const Seats* seats = nullptr;
+    std::array<QLabel*, 5> lblSeat{};  // 1-based; "Hard" under a computer's name
     QLabel *imgLeft, *imgRight;
     QTimer *Timer1, *Timer2;
     ImageButton* imgDone;

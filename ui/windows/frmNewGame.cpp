@@ -3,21 +3,33 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
+#include <cstdio>
 
 #include "ClickableLabel.h"
 #include "ImageButton.h"
 #include "Layout.h"
 #include "Texts.h"
+#include "SeatSettings.h"
+#include "WindowAccessibility.h"
 #include "WindowFonts.h"
 
 namespace rp {
 
 namespace {
 constexpr int NameLimit = 10;  // what a name box of the layout holds
+
+// A seat turned over to the computer gets a name of its own while its box
+// still holds the design text.
+constexpr const char* ComputerNames[] = {"", "Ada", "Bo", "Eva", "Kai"};
+constexpr const char* SeatPictures[] = {"seatperson.jpg", "seateasy.jpg", "seatmedium.jpg", "seathard.jpg"};
+constexpr const char* SeatWords[] = {"Person", "Computer, Easy", "Computer, Medium", "Computer, Hard"};
+constexpr const char* PacePictures[] = {"paceslow.jpg", "pacenormal.jpg", "pacefast.jpg"};
+
+QString designName(int i) { return QStringLiteral("Player %1").arg(i); }
 }
 
-frmNewGame::frmNewGame(Windows& windows, mdlLogic& logic)
-    : Window(windows, Name, size::NewGameWindow, Placement::OnMainWindow), logic_(logic) {
+frmNewGame::frmNewGame(Windows& windows, mdlLogic& logic, Seats& seats, SettingsStore& store)
+    : Window(windows, Name, size::NewGameWindow, Placement::OnMainWindow), logic_(logic), seats_(seats), store_(store) {
     setWindowTitle(QStringLiteral("New Game"));
 
     const auto& c1 = size::NewGamePlayerCheck1;
@@ -46,8 +58,16 @@ frmNewGame::frmNewGame(Windows& windows, mdlLogic& logic)
         placeTwips(*box, n1.left, n1.top + down, n1.box());
         box->installEventFilter(this);
         txtPlayers[i] = box;
+
+        auto* seat = new ClickableLabel(this, QStringLiteral("imgSeat(%1)").arg(i));
+        seat->setProperty(PushButtonRole, true);
+        placeTwips(*seat, size::NewGameSeat1.left, size::NewGameSeat1.top + down, size::NewGameSeat1.box());
+        seat->setToolTip(QStringLiteral("Who plays this seat: press to change (Space)"));
+        connect(seat, &ClickableLabel::clicked, this, [this, i] { imgSeat_Click(i); });
+        imgSeat[i] = seat;
         chain(check);
         chain(box);
+        chain(seat);
     }
     const char* typeNames[] = {"", "Three columns", "One column"};
     const size::Rect* typeRects[] = {nullptr, &size::NewGameTypeCheck1, &size::NewGameTypeCheck2};
@@ -62,6 +82,12 @@ frmNewGame::frmNewGame(Windows& windows, mdlLogic& logic)
         imgGameTypeCheck[i] = check;
         chain(check);
     }
+    imgPace = new ClickableLabel(this, QStringLiteral("imgPace"));
+    imgPace->setProperty(PushButtonRole, true);
+    placeTwips(*imgPace, size::NewGamePace.left, size::NewGamePace.top, size::NewGamePace.box());
+    imgPace->setToolTip(QStringLiteral("How fast the computer plays: press to change (Space)"));
+    connect(imgPace, &ClickableLabel::clicked, this, [this] { imgPace_Click(); });
+    chain(imgPace);
     imgOKButton = new ImageButton(pictures(), sound(), QStringLiteral("Done"), this);
     imgOKButton->setObjectName(QStringLiteral("imgOKButton"));
     placeTwips(*imgOKButton, size::NewGameDone.left, size::NewGameDone.top, size::NewGameDone.box());
@@ -87,11 +113,54 @@ void frmNewGame::Form_Load() {
     for (int i = 1; i <= MaxPlayers; ++i) state().PlayerName(i) = txtPlayers[i]->text().toStdString();
     for (int i = 1; i <= MaxPlayers; ++i) {
         txtPlayers[i]->setVisible(i == 1);
+        imgSeat[i]->setVisible(i == 1);
         txtPlayers[i]->setEnabled(i == 1);
     }
     txtPlayers[1]->selectAll();
     state().NumPlayers = 1;
     state().GameType = 2;
+
+    std::string problem;
+    loadSeats(store_, seats_, problem);
+    if (!problem.empty())
+        std::fprintf(stderr, "Real Pentaro: the players' seats could not be read (%s); those seats are "
+                             "played by a person\n", problem.c_str());
+    for (int i = 1; i <= MaxPlayers; ++i) {
+        if (seats_.isComputer(i) && txtPlayers[i]->text() == designName(i))
+            txtPlayers[i]->setText(QString::fromLatin1(ComputerNames[i]));
+        showSeat(i);
+    }
+    showPace();
+}
+
+void frmNewGame::showSeat(int i) {
+    const int k = static_cast<int>(seats_.kind(i));
+    imgSeat[i]->setPixmap(pictures().get(SeatPictures[k]));
+    imgSeat[i]->setAccessibleName(QStringLiteral("Player %1: %2").arg(i).arg(QString::fromLatin1(SeatWords[k])));
+}
+
+void frmNewGame::showPace() {
+    const int k = static_cast<int>(seats_.pace);
+    imgPace->setPixmap(pictures().get(PacePictures[k]));
+    imgPace->setAccessibleName(QStringLiteral("Computer pace: %1").arg(QString::fromLatin1(paceWord(seats_.pace))));
+}
+
+void frmNewGame::imgSeat_Click(int index) {
+    sound().play(file::PopSound);
+    const auto next = static_cast<SeatKind>((static_cast<int>(seats_.kind(index)) + 1) % 4);
+    seats_.kind(index) = next;
+    QLineEdit* box = txtPlayers[index];
+    if (next != SeatKind::Person && box->text() == designName(index))
+        box->setText(QString::fromLatin1(ComputerNames[index]));
+    else if (next == SeatKind::Person && box->text() == QString::fromLatin1(ComputerNames[index]))
+        box->setText(designName(index));
+    showSeat(index);
+}
+
+void frmNewGame::imgPace_Click() {
+    sound().play(file::PopSound);
+    seats_.pace = static_cast<Pace>((static_cast<int>(seats_.pace) + 1) % 3);
+    showPace();
 }
 
 void frmNewGame::SelectPlayerCount(int n) {
@@ -102,6 +171,7 @@ void frmNewGame::SelectPlayerCount(int n) {
         for (int c = 1; c <= Columns; ++c) state().ColumnDone(p, c) = p > n;
     for (int i = 1; i <= MaxPlayers; ++i) txtPlayers[i]->setEnabled(i <= n);
     for (int i = 1; i <= MaxPlayers; ++i) txtPlayers[i]->setVisible(i <= n);
+    for (int i = 1; i <= MaxPlayers; ++i) imgSeat[i]->setVisible(i <= n);
     txtPlayers[n]->setFocus(Qt::OtherFocusReason);
     txtPlayers_GotFocus(n);
     state().NumPlayers = static_cast<Int16>(n);
@@ -144,6 +214,9 @@ void frmNewGame::imgOKButton_MouseUp() {
     }
     for (int p = 1; p <= s.NumPlayers; ++p) s.PlayerName(p) = txtPlayers[p]->text().toStdString();
     s.CurrentPlayer = 1;
+    seats_.newGame();
+    saveSeats(store_, seats_);
+    store_.flush();
     // StartNewGame puts the first name on the table.
     logic_.StartNewGame();
     s.GameInProgress = true;

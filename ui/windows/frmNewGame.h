@@ -7,6 +7,7 @@
 #include <array>
 
 #include "Logic.h"
+#include "Seats.h"
 #include "Windows.h"
 
 class QLineEdit;
@@ -20,19 +21,26 @@ class frmNewGame : public Window {
     Q_OBJECT
 public:
     static constexpr const char* Name = "frmNewGame";
-    frmNewGame(Windows& windows, mdlLogic& logic);
+    // seats: who plays each seat, offered again and kept in store.
+    frmNewGame(Windows& windows, mdlLogic& logic, Seats& seats, SettingsStore& store);
 
     void imgPlayerCheck_Click(int index);
     void imgGameTypeCheck_Click(int index);
     void txtPlayers_GotFocus(int index);
     void imgOKButton_MouseUp();
     void SelectPlayerCount(int n);
+    // Person -> Computer: Easy -> Medium -> Hard -> Person.
+    void imgSeat_Click(int index);
+    // Slow -> Normal -> Fast -> Slow.
+    void imgPace_Click();
 
     // Arrays 1-based ([0] unused).
     std::array<QLineEdit*, 5> txtPlayers{};
     std::array<ClickableLabel*, 5> imgPlayerCheck{};
     std::array<ClickableLabel*, 3> imgGameTypeCheck{};
     ImageButton* imgOKButton;
+    std::array<ClickableLabel*, 5> imgSeat{};
+    ClickableLabel* imgPace;
 
 protected:
     void Form_Load() override;
@@ -44,8 +52,12 @@ protected:
 private:
     void setCheck(ClickableLabel* check, bool on);
     void done();
+    void showSeat(int index);
+    void showPace();
 
     mdlLogic& logic_;
+    Seats& seats_;
+    SettingsStore& store_;
 };
 
 }  // namespace rp

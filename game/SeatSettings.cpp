@@ -1,0 +1,48 @@
+#include "SeatSettings.h"
+
+#include <cstddef>
+
+namespace rp {
+
+namespace {
+constexpr const char* Section = "Players";
+constexpr const char* SeatWords[] = {"Person", "Easy", "Medium", "Hard"};
+constexpr const char* PaceWords[] = {"Slow", "Normal", "Fast"};
+
+template <std::size_t N>
+int indexOf(const char* const (&words)[N], const std::string& value) {
+    for (std::size_t i = 0; i < N; ++i)
+        if (value == words[i]) return static_cast<int>(i);
+    return -1;
+}
+
+void note(std::string& problem, const std::string& key, const std::string& value) {
+    if (!problem.empty()) problem += ", ";
+    problem += key + "=\"" + value + "\"";
+}
+}  // namespace
+
+const char* seatWord(SeatKind kind) { return SeatWords[static_cast<int>(kind)]; }
+const char* paceWord(Pace pace) { return PaceWords[static_cast<int>(pace)]; }
+
+void loadSeats(SettingsStore& store, Seats& seats, std::string& problem) {
+    problem.clear();
+    for (int p = 1; p <= MaxPlayers; ++p) {
+        const std::string key = "Seat" + std::to_string(p);
+        const std::string value = store.read(Section, key);
+        const int i = indexOf(SeatWords, value);
+        seats.kind(p) = i < 0 ? SeatKind::Person : static_cast<SeatKind>(i);
+        if (i < 0 && !value.empty()) note(problem, key, value);
+    }
+    const std::string pace = store.read(Section, "Pace");
+    const int i = indexOf(PaceWords, pace);
+    seats.pace = i < 0 ? Pace::Normal : static_cast<Pace>(i);
+    if (i < 0 && !pace.empty()) note(problem, "Pace", pace);
+}
+
+void saveSeats(SettingsStore& store, const Seats& seats) {
+    for (int p = 1; p <= MaxPlayers; ++p) store.write(Section, "Seat" + std::to_string(p), seatWord(seats.kind(p)));
+    store.write(Section, "Pace", paceWord(seats.pace));
+}
+
+}  // namespace rp

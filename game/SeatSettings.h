@@ -1,0 +1,20 @@
+#pragma once
+// The seats of the new-game dialog across runs: section "Players" of the
+// settings store, apart from everything the rules keep there.
+
+#include <string>
+
+#include "Seats.h"
+#include "Services.h"
+
+namespace rp {
+
+// Reads what was stored; a value that cannot be read leaves a person in that
+// seat (or the normal pace) and is named in `problem` (empty when all is well).
+void loadSeats(SettingsStore& store, Seats& seats, std::string& problem);
+void saveSeats(SettingsStore& store, const Seats& seats);
+
+const char* seatWord(SeatKind kind);  // "Person", "Easy", "Medium", "Hard"
+const char* paceWord(Pace pace);      // "Slow", "Normal", "Fast"
+
+}  // namespace rp

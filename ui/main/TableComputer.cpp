@@ -1,0 +1,204 @@
+#include "TableComputer.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTimer>
+
+#include "frmMain.h"
+
+namespace rp {
+
+namespace {
+constexpr int PollMilliseconds = 50;     // while the dice tumble
+constexpr int HeldMilliseconds = 100;    // while a window holds the turn
+constexpr int PressMilliseconds = 150;   // the roll button shown down
+constexpr unsigned AllDice = (1u << DiceCount) - 1;
+}  // namespace
+
+int TableComputer::stepMilliseconds(Pace pace) {
+    switch (pace) {
+        case Pace::Slow: return 1400;
+        case Pace::Fast: return 350;
+        case Pace::Normal: break;
+    }
+    return 700;
+}
+
+TableComputer::TableComputer(frmMain& table, Seats& seats, OpponentSource source)
+    : QObject(&table), tmrComputer(new QTimer(this)), table_(table), seats_(seats), source_(std::move(source)) {
+    tmrComputer->setSingleShot(true);
+    connect(tmrComputer, &QTimer::timeout, this, [this] { tmrComputer_Timer(); });
+    table_.setComputerOnTurn([this] { return onTurn(); });
+    connect(&table_, &frmMain::personInterrupted, this, [this] { hurry(); });
+    // A turn that may be a computer's: the next player, a new game, a
+    // restored one. The step itself decides whether there is anything to do.
+    connect(&table_, &frmMain::turnChanged, this, [this] {
+        const GameState& s = table_.gameState();
+        const int p = s.CurrentPlayer;
+        if (p >= 1 && p <= MaxPlayers && seats_.isComputer(p) && !s.TurnPassing && !tmrComputer->isActive())
+            schedule(stepMilliseconds(seats_.pace));
+    });
+}
+
+bool TableComputer::onTurn() const {
+    const GameState& s = table_.gameState();
+    const int p = s.CurrentPlayer;
+    return s.GameInProgress && !s.TurnPassing && p >= 1 && p <= s.NumPlayers && p <= MaxPlayers &&
+           seats_.isComputer(p);
+}
+
+void TableComputer::schedule(int milliseconds) { tmrComputer->start(milliseconds); }
+
+void TableComputer::next(int milliseconds) { schedule(hurry_ ? 0 : milliseconds); }
+
+void TableComputer::hurry() {
+    if (!onTurn()) return;
+    hurry_ = true;
+    if (tmrComputer->isActive()) schedule(0);
+}
+
+void TableComputer::act(const std::function<void()>& press) {
+    table_.setComputerActing(true);
+    press();
+    table_.setComputerActing(false);
+}
+
+void TableComputer::tmrComputer_Timer() {
+    tmrComputer->stop();
+    if (!onTurn()) {
+        plan_.reset();
+        hurry_ = pressing_ = false;
+        return;
+    }
+    const GameState& s = table_.gameState();
+    if (s.CurrentPlayer != turnPlayer_) {
+        turnPlayer_ = s.CurrentPlayer;
+        stopped_.clear();
+    }
+    // A window in front (high scores, a confirmation) holds the turn.
+    if (QApplication::activeModalWidget() || !table_.isVisible()) return schedule(HeldMilliseconds);
+    if (pressing_) {
+        pressing_ = false;
+        act([this] { table_.imgRollButton->release(); });
+        return next(PollMilliseconds);
+    }
+    bool tumbling = false;
+    for (int d = 1; d <= DiceCount; ++d) tumbling = tumbling || s.DieAnimator(d) != 0;
+    if (tumbling || table_.tmrRollPause->isActive()) {
+        if (!hurry_) return schedule(PollMilliseconds);
+        finishRollNow();
+    }
+    if (s.RollCount == 0) return roll();
+    if ((!plan_ || !samePosition(*plan_)) && !makePlan()) return;
+    if (plan_->choice.kind == advisor::Choice::Kind::Keep) keepStep();
+    else entryStep();
+}
+
+// The dice land and the pause ends at once: the frames the timers would
+// have shown, shown in a moment.
+void TableComputer::finishRollNow() {
+    for (bool ticked = true; ticked;) {
+        ticked = false;
+        for (int d = 1; d <= DiceCount; ++d)
+            for (int e = 1; e <= 6; ++e)
+                if (table_.tmrDieAnimator(d, e)->isActive()) {
+                    table_.tmrDieAnimator_Timer(d, e);
+                    ticked = true;
+                    break;
+                }
+    }
+    if (table_.tmrRollPause->isActive()) table_.tmrRollPause_Timer();
+}
+
+bool TableComputer::samePosition(const Plan& plan) const {
+    const GameState& s = table_.gameState();
+    if (plan.player != s.CurrentPlayer || plan.rolls != s.RollCount) return false;
+    for (int d = 1; d <= DiceCount; ++d)
+        if (plan.dice[d] != s.Dice(d)) return false;
+    return true;
+}
+
+bool TableComputer::makePlan() {
+    const GameState& s = table_.gameState();
+    std::string error;
+    advisor::Opponent* opponent = source_(s.CurrentPlayer, error);
+    if (!opponent) {
+        if (stopped_.isEmpty()) {
+            stopped_ = QStringLiteral("The computer cannot play: %1").arg(QString::fromStdString(error));
+            table_.lblHint->setText(stopped_);
+            table_.lblHint->setAccessibleName(stopped_);
+            table_.announce(stopped_);
+        }
+        return false;
+    }
+    Plan plan;
+    plan.player = s.CurrentPlayer;
+    plan.rolls = s.RollCount;
+    for (int d = 1; d <= DiceCount; ++d) plan.dice[d] = s.Dice(d);
+    plan.choice = opponent->decide(s, s.CurrentPlayer);
+    // Keeping all five would roll nothing: that is an entry now.
+    if (plan.choice.kind == advisor::Choice::Kind::Keep && (plan.choice.keepMask & AllDice) == AllDice) {
+        GameState last = s;
+        last.RollCount = 3;
+        plan.choice = opponent->decide(last, s.CurrentPlayer);
+    }
+    plan_ = plan;
+    return true;
+}
+
+// One die at a time to where the plan wants it, then the roll.
+void TableComputer::keepStep() {
+    const GameState& s = table_.gameState();
+    const unsigned mask = plan_->choice.keepMask;
+    for (int d = 1; d <= DiceCount; ++d) {
+        const bool keep = (mask >> (d - 1)) & 1;
+        if (keep == s.DieKept(d)) continue;
+        act([this, d, keep] {
+            if (keep) table_.imgRollingDice_Click(d);
+            else table_.imgKeepDice_Click(d);
+        });
+        return next(stepMilliseconds(seats_.pace));
+    }
+    QStringList kept;
+    for (int d = 1; d <= DiceCount; ++d)
+        if (s.DieKept(d)) kept << QString::number(s.Dice(d));
+    if (!kept.isEmpty())
+        table_.announce(QStringLiteral("%1 keeps %2")
+                            .arg(QString::fromStdString(s.PlayerName(s.CurrentPlayer)), kept.join(u' ')));
+    roll();
+}
+
+void TableComputer::roll() {
+    plan_.reset();
+    pressing_ = true;
+    act([this] { table_.imgRollButton->press(); });
+    next(PressMilliseconds);
+}
+
+TableLabel* TableComputer::boxOf(const advisor::Choice& c) const {
+    return c.kind == advisor::Choice::Kind::BonusBox ? table_.lblGameY(c.column, c.row)
+                                                     : table_.lblGame(c.column, c.row);
+}
+
+// The box is framed for a step, then entered.
+void TableComputer::entryStep() {
+    TableLabel* box = boxOf(plan_->choice);
+    if (!plan_->framed) {
+        plan_->framed = true;
+        box->setSuggested(true);
+        return next(stepMilliseconds(seats_.pace));
+    }
+    box->setSuggested(false);
+    const advisor::Choice c = plan_->choice;
+    plan_.reset();
+    hurry_ = false;  // the hurry was for this turn
+    act([this, &c] {
+        if (c.kind == advisor::Choice::Kind::BonusBox) table_.lblGameY_Click(c.column, c.row);
+        else table_.lblGame_Click(c.column, c.row);
+    });
+    // A solo computer goes straight on; otherwise the next player's turn
+    // (or the end of the game) takes over.
+    schedule(stepMilliseconds(seats_.pace));
+}
+
+}  // namespace rp
