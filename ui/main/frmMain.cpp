@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include "AssetNames.h"
+#include "Zoom.h"
 #include "Texts.h"
 
 namespace rp {
@@ -169,20 +170,30 @@ void frmMain::setDieAnimator(int die, int element, bool on) {
 // ---- Rolling and the card --------------------------------------------------
 
 void frmMain::imgRollButton_MouseDown() { logic_.RollButtonMouseDown(); }
-void frmMain::imgRollButton_MouseUp() { logic_.RollButtonMouseUp(); }
+void frmMain::imgRollButton_MouseUp() {
+    const int rolls = state().RollCount;
+    logic_.RollButtonMouseUp();
+    if (state().RollCount != rolls) emit rollStarted();
+}
 // The keyboard's roll: the release alone, without the pressed picture or click.
 void frmMain::cmdGhostEnter_Click() { imgRollButton_MouseUp(); }
 void frmMain::imgRollingDice_Click(int index) { logic_.RollingDiceClick(index); }
 void frmMain::imgKeepDice_Click(int index) { logic_.KeepDiceClick(index); }
 void frmMain::lblGame_Click(int column, int index) {
-    if (logic_.ScoreBoxClick(column, index))
+    emit aboutToEnter();
+    if (logic_.ScoreBoxClick(column, index)) {
         announce(boxName({column, index, false}) + QStringLiteral(": ") + lblGame(column, index)->text());
+        emit entered();
+    }
     validateSelection();
 }
 
 void frmMain::lblGameY_Click(int column, int index) {
-    if (logic_.BonusBoxClick(column, index))
+    emit aboutToEnter();
+    if (logic_.BonusBoxClick(column, index)) {
         announce(boxName({column, index, true}) + QStringLiteral(": ") + lblGameY(column, index)->text());
+        emit entered();
+    }
     validateSelection();
 }
 
@@ -198,6 +209,7 @@ void frmMain::tmrDieAnimator_Timer(int die, int index) {
     QString said = QStringLiteral("Roll %1: %2").arg(state().RollCount).arg(faces.join(u' '));
     if (state().PentaroShowing && !hadPentaro) said += QStringLiteral(". Pentaro!");
     announce(said);
+    emit rollLanded();
 }
 
 void frmMain::tmrNext_Timer() {
@@ -262,7 +274,7 @@ void frmMain::closeRequested() { lblExit_Click(); }
 void frmMain::setExitLook(qreal pointSize, const QColor& colour) {
     QFont f = lblExit->font();
     f.setPointSizeF(pointSize);
-    lblExit->setFont(f);
+    zoom::setFont(*lblExit, f);
     lblExit->setTextColour(colour);
 }
 

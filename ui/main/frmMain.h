@@ -100,6 +100,13 @@ signals:
     void turnChanged();
     // A die changed its picture or its row.
     void diceMoved();
+    // A click on a box or bonus box is about to reach the rules; entered
+    // follows when they took it.
+    void aboutToEnter();
+    void entered();
+    // The roll button started a roll; all its dice have landed.
+    void rollStarted();
+    void rollLanded();
 
 protected:
     void Form_Load() override;
