@@ -40,7 +40,6 @@ bool GameKeeper::eventFilter(QObject* watched, QEvent* event) {
 void GameKeeper::save() {
     const GameState& s = logic_.state();
     if (asking_ || !s.GameInProgress || s.Winner != 0 || logic_.DiceTumbling()) return;
-    offered_ = true;
     onDisk_ = file_.save({GameSnapshot::take(s, seats_), undo_.point()}) || onDisk_;
 }
 

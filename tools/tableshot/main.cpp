@@ -26,6 +26,9 @@ int main(int argc, char* argv[]) {
         return v;
     };
     rp::Program program(std::move(parts));
+    // "zoom150" as the second argument: the table at that zoom.
+    const QByteArray how = argc > 2 ? QByteArray(argv[2]) : QByteArray();
+    if (how.startsWith("zoom")) program.windows.setZoom(how.mid(4).toInt());
     program.pictures.loadAll();
     program.windows.load<rp::frmHighScores>();
     program.logic.LoadSettings();
@@ -72,6 +75,15 @@ int main(int argc, char* argv[]) {
     roll({5, 2, 5, 1, 5});
     for (int d : {1, 3, 5}) logic.RollingDiceClick(d);
     roll({6, 3});
+    if (how == "resume") {
+        // The question of the next start, over a game of three left unfinished.
+        rp::GameSnapshot left = rp::GameSnapshot::take(state, program.seats);
+        left.game.NumPlayers = 3;
+        left.game.PlayerName(2) = "Bo";
+        left.game.PlayerName(3) = "Eva";
+        program.gameFile.save({left, std::nullopt});
+        state.GameInProgress = false;
+    }
     windows.show<rp::frmMain>();
     // "hint" as the second argument: the table as the hint button leaves it.
     if (argc > 2 && QByteArray(argv[2]) == "hint") main->findChild<rp::TableHint*>()->show();

@@ -24,10 +24,10 @@ TableUndo::TableUndo(frmMain& table, mdlLogic& logic, Seats& seats)
     : QObject(&table), table_(table), logic_(logic), seats_(seats) {
     // Between the roll button and the command buttons, in the tray's cream.
     lblUndo = new TableLabel(&table, QStringLiteral("lblUndo"), QAccessible::Button);
-    placeTwips(*lblUndo, 5835, 5415, 630, 285);
+    placeTwips(*lblUndo, 5835, 5415, 705, 285);
     QFont f;
     f.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
-    f.setPointSizeF(9.75);
+    f.setPointSizeF(9);
     f.setBold(true);
     lblUndo->setFont(f);
     lblUndo->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

@@ -10,7 +10,7 @@ namespace rp {
 TableZoom::TableZoom(frmMain& table, Windows& windows) : QObject(&table) {
     QFont f;
     f.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
-    f.setPointSizeF(9.75);
+    f.setPointSizeF(9);
     f.setBold(true);
     auto control = [&](const char* name, int left, int width, const QString& caption, const QString& tip,
                        auto percent) {
@@ -24,11 +24,11 @@ TableZoom::TableZoom(frmMain& table, Windows& windows) : QObject(&table) {
         connect(l, &TableLabel::clicked, this, [&windows, percent] { windows.chooseZoom(percent(zoom::percent())); });
         return l;
     };
-    lblZoomOut = control("lblZoomOut", 6585, 240, QStringLiteral("\u2212"), QStringLiteral("Smaller (Ctrl+Minus)"),
+    lblZoomOut = control("lblZoomOut", 6540, 195, QStringLiteral("\u2212"), QStringLiteral("Smaller (Ctrl+Minus)"),
                          [](int p) { return zoom::stepDown(p); });
-    lblZoom = control("lblZoom", 6825, 375, QString(), QStringLiteral("Zoom; back to 100 % (Ctrl+0)"),
+    lblZoom = control("lblZoom", 6735, 495, QString(), QStringLiteral("Zoom; back to 100 % (Ctrl+0)"),
                       [](int) { return 100; });
-    lblZoomIn = control("lblZoomIn", 7200, 240, QStringLiteral("+"), QStringLiteral("Larger (Ctrl+Plus)"),
+    lblZoomIn = control("lblZoomIn", 7230, 180, QStringLiteral("+"), QStringLiteral("Larger (Ctrl+Plus)"),
                         [](int p) { return zoom::stepUp(p); });
     lblZoomOut->setAccessibleName(QStringLiteral("Smaller"));
     lblZoomIn->setAccessibleName(QStringLiteral("Larger"));
