@@ -132,9 +132,10 @@ private slots:
         QCOMPARE(undone.GrandTotal(1), plain.GrandTotal(1));
     }
 
-    // Left after an entry, in the pause, after a roll with dice kept: the
-    // next start asks, and Confirm brings back the exact position, undo
-    // point included; Cancel discards the file; a damaged file is set aside.
+    // Left after a roll with dice kept: the next start asks, and Confirm
+    // brings back the exact position and the undo of what follows; Cancel
+    // discards the file; a damaged file is set aside. (Leaving at every
+    // other moment: resume_killed.py.)
     void aGameLeftAtAnyPointComesBackWhole() {
         auto dir = std::make_shared<QTemporaryDir>();
         rp::GameSnapshot left;
