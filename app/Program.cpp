@@ -4,16 +4,22 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 #include <cstdio>
 #include <random>
 
+#include "GameKeeper.h"
 #include "GameWindows.h"
 #include "RandomDice.h"
 #include "TableComputer.h"
 #include "TableHint.h"
 #include "TableLabel.h"
+#include "TableUndo.h"
+#include "TableZoom.h"
+#include "Zoom.h"
 #include "frmMain.h"
+#include "frmResumeGame.h"
 #include "frmSplash.h"
 
 namespace rp {
@@ -26,16 +32,25 @@ Program::Program(ProgramParts parts)
       table(windows),
       board(windows),
       store(parts.settingsPath),
+      gameFile(parts.gamePath.isEmpty() ? GameFile::pathBeside(parts.settingsPath) : parts.gamePath),
       logic(state, table, services, board, store, parts.dice ? std::move(parts.dice) : randomDice()),
       advisor((parts.root + QStringLiteral("/advisor.bin")).toStdString()),
       opponentSeed_(parts.opponentSeed ? parts.opponentSeed : std::random_device{}()) {
     installAccessibleControls();
     defineGameWindows(windows, logic, {seats, store}, [this] { return advisor.startValue(); });
+    windows.define<frmResumeGame>();
     windows.define(frmMain::Name, [this](Windows& ws) {
         auto* main = new frmMain(ws, logic);
         new TableHint(*main, [this](std::string& error) { return advisor.get(error); }, seats);
+        new TableZoom(*main, ws);
+        auto* undo = new TableUndo(*main, logic, seats);
+        new GameKeeper(ws, *main, logic, seats, *undo, gameFile);
         new TableComputer(*main, seats, [this](int p, std::string& error) { return opponent(p, error); });
         return main;
+    });
+    windows.setOnZoomChosen([this](int percent) {
+        store.write("Params", "Zoom", std::to_string(percent));
+        store.flush();
     });
     // The high-score tables record people playing unaided.
     logic.setHighScoreGate([this](int p) { return !seats.isComputer(p) && !seats.hintUsed(p); });
@@ -46,7 +61,18 @@ Program::Program(ProgramParts parts)
     };
 }
 
+void Program::chooseStartZoom() {
+    // The player's choice, else the largest step that fits the screen well.
+    if (const auto chosen = zoom::parse(store.read("Params", "Zoom"))) {
+        windows.setZoom(*chosen);
+        return;
+    }
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen) windows.setZoom(zoom::automatic(size::MainClient.heightPx(), screen->availableGeometry().height()));
+}
+
 bool Program::start() {
+    chooseStartZoom();
     if (pictures.get("splash.jpg").isNull()) {
         reportBadPictures({QStringLiteral("cannot decode picture: %1").arg(pictures.path("splash.jpg"))});
         return false;

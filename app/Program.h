@@ -12,6 +12,7 @@
 
 #include "GameState.h"
 #include "Seats.h"
+#include "GameFile.h"
 #include "IniSettingsStore.h"
 #include "LazyAdvisor.h"
 #include "LazySound.h"
@@ -27,6 +28,7 @@ namespace rp {
 struct ProgramParts {
     QString root = programFolder();              // where images/, sounds/ and readme.txt are
     QString settingsPath = IniSettingsStore::defaultPath();
+    QString gamePath;                            // empty: game.ini beside the settings
     DiceSource dice;                             // empty: the real dice
     std::unique_ptr<SoundBackend> soundBackend;  // empty: Qt Multimedia
     std::uint64_t opponentSeed = 0;              // the computers' mistakes; 0: a fresh seed each run
@@ -40,6 +42,8 @@ public:
     // the rest follows once it shows (finishStart). False when even the
     // splash cannot be drawn; the reason has been given.
     bool start();
+    // The stored zoom, or the automatic one at the first start.
+    void chooseStartZoom();
     // Loads the high-score window, opens the sound device and decodes every
     // picture while the splash stands. A missing or broken picture ends the
     // program with status 1. Runs once, however often it is called.
@@ -56,6 +60,7 @@ public:
     TableForwarder table;
     WindowBoard board;
     IniSettingsStore store;
+    GameFile gameFile;  // the game in progress, kept for the next start
     mdlLogic logic;
     LazyAdvisor advisor;  // advisor.bin beside the program
 

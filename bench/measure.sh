@@ -30,7 +30,7 @@ done
 "$python" -c 'import Xlib' 2>/dev/null || { echo "bench: python3-xlib is needed (setup.sh installs it)"; exit 1; }
 
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" --target realpentaro bench_bare_window bench_table_roll -j2 >/dev/null
+cmake --build "$build" --target realpentaro bench_bare_window bench_table_roll bench_game_file -j2 >/dev/null
 
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/rp-bench.XXXXXX")
 xvfb=""
@@ -81,10 +81,16 @@ roll_cpu=$(cut -d' ' -f1 "$tmp/rolls" | median)
 roll_idle=$(cut -d' ' -f2 "$tmp/rolls" | median)
 QT_QPA_PLATFORM=offscreen strace -f -qq -e trace=open,openat,openat2 -o "$tmp/trace" \
   "$build/bench_table_roll" 5 >/dev/null 2>&1
-sed -n '/rp-bench-start/,/rp-bench-end/p' "$tmp/trace" | grep -v 'rp-bench-' >"$tmp/opened" || true
+sed -n '/rp-bench-start/,/rp-bench-end/p' "$tmp/trace" | grep -v 'rp-bench-' >"$tmp/opened.all" || true
+# The game in progress is saved once the dice have landed, never while they
+# tumble (a temporary file in its folder, renamed over game.ini): counted apart.
+grep -E 'O_TMPFILE|game\.ini' "$tmp/opened.all" >"$tmp/saves" || true
+grep -vE 'O_TMPFILE|game\.ini' "$tmp/opened.all" >"$tmp/opened" || true
 roll_files=$(wc -l <"$tmp/opened")
 echo "one roll: cpu ${roll_cpu} ms (the same 600 ms idle: ${roll_idle} ms), files opened in 5 rolls: ${roll_files}"
 [ "$roll_files" -eq 0 ] || sed 's/^/  /' "$tmp/opened"
+echo "saves of the game once the dice had landed, in 5 rolls: $(wc -l <"$tmp/saves")"
+"$build/bench/bench_game_file"
 
 "$python" bench/measure.py --runs "$runs" --game "$build/realpentaro" --bare "$build/bench_bare_window" \
   --config "$tmp/config" --json "$tmp/medians.json"

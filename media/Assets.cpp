@@ -9,6 +9,8 @@
 #include <cstdio>
 
 #include "AssetNames.h"
+#include "Twips.h"
+#include "Zoom.h"
 
 namespace rp {
 
@@ -56,21 +58,42 @@ QStringList checkPictures(const QString& folder) { return Pictures(folder).loadA
 
 Pictures::Pictures(QString imagesFolder, qreal devicePixelRatio)
     : folder_(std::move(imagesFolder)),
-      hiDpi_((devicePixelRatio > 0 ? devicePixelRatio : qGuiApp ? qGuiApp->devicePixelRatio() : 1.0) > 1.0) {}
+      ratio_(devicePixelRatio > 0 ? devicePixelRatio : qGuiApp ? qGuiApp->devicePixelRatio() : 1.0) {}
+
+bool Pictures::hiDpi() const { return ratio_ * zoom_ / 100.0 > 1.0; }
+
+void Pictures::setZoom(int percent) {
+    if (percent == zoom_) return;
+    zoom_ = percent;
+    cache_.clear();
+    if (loadedAll_) loadAll();
+}
+
+// Scaled to the zoomed size of the picture's control, in device pixels.
+QPixmap Pictures::atZoom(QImage image, bool twice) const {
+    const QSize natural = twice ? image.size() / 2 : image.size();
+    if (zoom_ == 100) {
+        QPixmap pixmap = QPixmap::fromImage(std::move(image));
+        if (twice) pixmap.setDevicePixelRatio(2);
+        return pixmap;
+    }
+    const int w = zoom::px(natural.width() * TwipsPerPixel), h = zoom::px(natural.height() * TwipsPerPixel);
+    const QSize device(qRound(w * ratio_), qRound(h * ratio_));
+    if (image.size() != device) image = image.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QPixmap pixmap = QPixmap::fromImage(std::move(image));
+    pixmap.setDevicePixelRatio(ratio_);
+    return pixmap;
+}
 
 QString Pictures::path(std::string_view name) const { return folder_ + u'/' + qs(name); }
 
 QPixmap Pictures::decode(std::string_view name, QString* error) const {
-    if (hiDpi_) {
+    if (hiDpi()) {
         const QString hi = folder_ + u'/' + QString::fromStdString(assets::hiDpiName(name));
         if (QFileInfo(hi).isFile()) {
             QString why;
             QImage image = readPicture(hi, &why);
-            if (!image.isNull()) {
-                QPixmap pixmap = QPixmap::fromImage(std::move(image));
-                pixmap.setDevicePixelRatio(2);
-                return pixmap;
-            }
+            if (!image.isNull()) return atZoom(std::move(image), true);
             // The plain picture still shows the game whole, only softer.
             std::fprintf(stderr, "Real Pentaro: %s; showing the plain picture instead\n", qPrintable(why));
         }
@@ -78,10 +101,11 @@ QPixmap Pictures::decode(std::string_view name, QString* error) const {
     QString why;
     QImage image = readPicture(path(name), &why);
     if (error) *error = why;
-    return image.isNull() ? QPixmap() : QPixmap::fromImage(std::move(image));
+    return image.isNull() ? QPixmap() : atZoom(std::move(image), false);
 }
 
 QStringList Pictures::loadAll() {
+    loadedAll_ = true;
     QStringList bad;
     for (std::string_view name : assets::Pictures) {
         const QString key = path(name);
@@ -89,10 +113,12 @@ QStringList Pictures::loadAll() {
         if (auto it = cache_.constFind(key); it != cache_.constEnd() && !it->isNull()) continue;
         QString why;
         QPixmap pixmap = decode(name, &why);
-        if (pixmap.isNull())
+        if (pixmap.isNull()) {
             bad << why;
-        else
+        } else {
+            names_.insert(pixmap.cacheKey(), std::string(name));
             cache_.insert(key, std::move(pixmap));
+        }
     }
     return bad;
 }
@@ -100,7 +126,10 @@ QStringList Pictures::loadAll() {
 const QPixmap& Pictures::get(std::string_view name) {
     const QString key = path(name);
     auto it = cache_.find(key);
-    if (it == cache_.end()) it = cache_.insert(key, decode(name, nullptr));
+    if (it == cache_.end()) {
+        it = cache_.insert(key, decode(name, nullptr));
+        if (!it->isNull()) names_.insert(it->cacheKey(), std::string(name));
+    }
     return *it;
 }
 

@@ -25,7 +25,9 @@ QStringList checkPictures(const QString& imagesFolder);
 // On a dense screen (device pixel ratio above 1) a picture comes from its
 // name@2x.ext artwork, marked as two device pixels to a logical one so every
 // layout keeps its logical size; without that file, from the plain one.
-// Only the variant in use is decoded.
+// Only the variant in use is decoded. At a zoom other than 100 % each picture
+// is scaled once, from the @2x artwork whenever zoom x device pixel ratio is
+// above 1, to its zoomed size in device pixels.
 class Pictures {
 public:
     // devicePixelRatio 0: the application's (its densest screen).
@@ -40,12 +42,25 @@ public:
     const QPixmap& get(std::string_view name);
     const QString& folder() const { return folder_; }
 
+    // Decodes again at this zoom (percent); what was loaded at once stays so.
+    void setZoom(int percent);
+    int zoom() const { return zoom_; }
+    // The file name of a picture this cache handed out, at any zoom; empty
+    // for any other pixmap.
+    std::string nameOf(const QPixmap& pixmap) const { return names_.value(pixmap.cacheKey()); }
+    // Whether pictures come from the @2x artwork.
+    bool hiDpi() const;
+
 private:
     QPixmap decode(std::string_view name, QString* error) const;
+    QPixmap atZoom(QImage image, bool twice) const;
 
     QString folder_;
-    bool hiDpi_;
+    qreal ratio_;
+    int zoom_ = 100;
+    bool loadedAll_ = false;
     QHash<QString, QPixmap> cache_;
+    QHash<qint64, std::string> names_;
 };
 
 }  // namespace rp

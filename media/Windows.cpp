@@ -4,9 +4,13 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QPainter>
+#include <QLabel>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <stdexcept>
+
+#include "Zoom.h"
 
 namespace rp {
 
@@ -18,9 +22,54 @@ Window::Window(Windows& windows, QString name, size::Box client, Placement place
       windows_(windows),
       media_(windows.media()),
       name_(std::move(name)),
-      placement_(placement) {
+      placement_(placement),
+      client_(client) {
     setObjectName(name_);
-    setFixedSize(client.widthPx(), client.heightPx());
+    setFixedSize(zoom::px(client.width), zoom::px(client.height));
+    // The zoom keys work on every window.
+    auto key = [this](QKeySequence keys, auto next) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [this, next] { windows_.chooseZoom(next(zoom::percent())); });
+    };
+    key(QKeySequence::ZoomIn, [](int p) { return zoom::stepUp(p); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_Equal), [](int p) { return zoom::stepUp(p); });
+    key(QKeySequence::ZoomOut, [](int p) { return zoom::stepDown(p); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_0), [](int) { return 100; });
+}
+
+void Window::adoptFonts() {
+    QList<QWidget*> all = findChildren<QWidget*>();
+    all.prepend(this);
+    for (QWidget* w : all) {
+        if (w->property("rp_points").isValid()) continue;
+        if (w != this && !w->testAttribute(Qt::WA_SetFont)) continue;
+        if (w->font().pointSizeF() > 0) zoom::setFont(*w, w->font());
+    }
+}
+
+void Window::applyZoom() {
+    setFixedSize(zoom::px(client_.width), zoom::px(client_.height));
+    QList<QWidget*> all = findChildren<QWidget*>();
+    all.prepend(this);
+    for (QWidget* w : all) {
+        if (const QVariant t = w->property("rp_twips"); t.isValid()) {
+            const QRect r = t.toRect();
+            w->setGeometry(zoom::px(r.x()), zoom::px(r.y()), zoom::px(r.width()), zoom::px(r.height()));
+        }
+        if (const QVariant points = w->property("rp_points"); points.isValid()) {
+            QFont f = w->font();
+            f.setPointSizeF(points.toDouble() * zoom::factor());
+            w->setFont(f);
+        }
+        if (auto* label = qobject_cast<QLabel*>(w); label && !label->pixmap().isNull()) {
+            const std::string name = pictures().nameOf(label->pixmap());
+            if (!name.empty()) label->setPixmap(pictures().get(name));
+        }
+    }
+    update();
+    // Centred again, as the window was placed.
+    if (isVisible()) placeOnScreen();
+    else placed_ = false;
 }
 
 Window::~Window() = default;
@@ -111,7 +160,21 @@ Window* Windows::load(const QString& name) {
     Window* w = (*maker)(*this);
     loaded_.insert(name, w);
     w->Form_Load();
+    w->adoptFonts();
     return w;
+}
+
+void Windows::setZoom(int percent) {
+    if (percent == zoom::percent()) return;
+    zoom::setPercent(percent);
+    media_.pictures.setZoom(percent);
+    for (Window* w : std::as_const(loaded_)) w->applyZoom();
+    emit zoomChanged(percent);
+}
+
+void Windows::chooseZoom(int percent) {
+    setZoom(percent);
+    if (onZoomChosen_) onZoomChosen_(percent);
 }
 
 void Windows::present(Window* w) {

@@ -83,8 +83,13 @@ protected:
 
 private:
     void placeOnScreen();
+    // Sizes, places, fonts and pictures again from the layout, at the zoom.
+    void applyZoom();
+    // Fonts set at their 100 % sizes by the window's own code follow the zoom.
+    void adoptFonts();
 
     Windows& windows_;
+    size::Box client_;
     Media& media_;
     QString name_;
     Placement placement_;
@@ -127,9 +132,18 @@ public:
     template <class W> void hide() { hide(W::Name); }
     template <class W> void unload() { unload(W::Name); }
 
+    // Every window, loaded now or later, at this zoom (one of zoom::Steps).
+    void setZoom(int percent);
+    // The player chose a zoom with a key or the table's control.
+    void chooseZoom(int percent);
+    void setOnZoomChosen(std::function<void(int)> action) { onZoomChosen_ = std::move(action); }
+
     // Runs when the last loaded window has been unloaded. By default the
     // program ends with status 0.
     void setOnLastUnloaded(std::function<void()> action) { onLastUnloaded_ = std::move(action); }
+
+signals:
+    void zoomChanged(int percent);
 
 private:
     void present(Window* w);
@@ -139,6 +153,7 @@ private:
     QHash<QString, Window*> loaded_;
     QList<QPointer<Window>> dying_;
     std::function<void()> onLastUnloaded_;
+    std::function<void(int)> onZoomChosen_;
 };
 
 }  // namespace rp

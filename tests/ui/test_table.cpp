@@ -5,6 +5,7 @@
 
 #include "TableRig.h"
 #include "Texts.h"
+#include "Zoom.h"
 
 using rptest::TableRig;
 
@@ -25,6 +26,78 @@ private slots:
             QCOMPARE(picture->pixmap().size(), picture->size() * ratio);
         }
         QCOMPARE(rig.program->pictures.get("bgnd.jpg").deviceIndependentSize(), QSizeF(rig.table->size()));
+    }
+
+    // Every control of every loaded window at its layout place times the
+    // zoom, fonts with it, pictures from the @2x artwork; back at 100 % all
+    // is as it was. The keys choose the zoom on any window and it is stored.
+    void zoomRelaysEveryWindowFromItsLayout() {
+        TableRig rig;
+        rig.windows.load<rp::frmHighScores>();
+        QList<QWidget*> windows{rig.table, rig.windows.find<rp::frmHighScores>()};
+        auto geometries = [&] {
+            QList<QRect> all;
+            for (QWidget* w : windows)
+                for (QWidget* c : w->findChildren<QWidget*>()) all << c->geometry();
+            return all;
+        };
+        const QList<QRect> at100 = geometries();
+        const qreal ratio = rig.table->devicePixelRatio();
+        for (int percent : {150, 200}) {
+            rig.windows.setZoom(percent);
+            const double z = percent / 100.0;
+            QCOMPARE(rig.table->size(), QSize(qRound(531 * z), qRound(503 * z)));
+            int placed = 0;
+            for (QWidget* w : windows) {
+                for (QWidget* c : w->findChildren<QWidget*>()) {
+                    const QVariant t = c->property("rp_twips");
+                    if (!t.isValid()) continue;
+                    ++placed;
+                    const QRectF want(t.toRect().x() * z / 15, t.toRect().y() * z / 15, t.toRect().width() * z / 15,
+                                      t.toRect().height() * z / 15);
+                    const QRect got = c->geometry();
+                    QVERIFY2(std::abs(got.x() - want.x()) <= 1 && std::abs(got.y() - want.y()) <= 1 &&
+                                 std::abs(got.width() - want.width()) <= 1 && std::abs(got.height() - want.height()) <= 1,
+                             qPrintable(c->objectName()));
+                }
+            }
+            QVERIFY(placed > 100);
+            QCOMPARE(rig.table->lblGame(1, 20)->font().pointSizeF(), 9.75 * z);
+            // The pictures: the @2x files, scaled to the control in device pixels.
+            for (auto [label, file] : {std::pair<QLabel*, const char*>{rig.table->imgRollButton, "rollup"},
+                                       {rig.table->imgKeepDice[1], "die6"}}) {
+                const QString ext = QString::fromLatin1(file) == "rollup" ? ".jpg" : ".gif";
+                QImage hi(rig.program->pictures.folder() + "/" + file + "@2x" + ext);
+                QVERIFY(!hi.isNull());
+                const QSize device = label->size() * ratio;
+                QCOMPARE(label->pixmap().size(), device);
+                if (hi.size() != device) hi = hi.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+                hi.setDevicePixelRatio(ratio);
+                QCOMPARE(label->pixmap().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                         hi.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+            }
+        }
+        rig.windows.setZoom(100);
+        QCOMPARE(geometries(), at100);
+        QCOMPARE(rig.table->lblGame(1, 20)->font().pointSizeF(), 9.75);
+
+        // Shortcuts go to the active window.
+        QApplication::setActiveWindow(rig.table);
+        QTest::keyClick(rig.table, Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(rp::zoom::percent(), 125);
+        QCOMPARE(rig.table->findChild<QLabel*>("lblZoom")->text(), QString("125%"));
+        QCOMPARE(rig.stored("Params", "Zoom"), std::string("125"));
+        auto* scores = rig.windows.find<rp::frmHighScores>();
+        scores->show();
+        QApplication::setActiveWindow(scores);
+        QTest::keyClick(scores, Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(rp::zoom::percent(), 100);
+        TableRig::click(rig.table->findChild<QLabel*>("lblZoomIn"));
+        TableRig::click(rig.table->findChild<QLabel*>("lblZoomIn"));
+        QCOMPARE(rp::zoom::percent(), 150);
+        TableRig::click(rig.table->findChild<QLabel*>("lblZoomOut"));
+        QCOMPARE(rig.stored("Params", "Zoom"), std::string("125"));
+        rig.windows.setZoom(100);
     }
 
     void aOneColumnGameWithEveryKindOfFiveOfAKind() {

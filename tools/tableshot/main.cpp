@@ -26,6 +26,9 @@ int main(int argc, char* argv[]) {
         return v;
     };
     rp::Program program(std::move(parts));
+    // "zoom150" as the second argument: the table at that zoom.
+    const QByteArray how = argc > 2 ? QByteArray(argv[2]) : QByteArray();
+    if (how.startsWith("zoom")) program.windows.setZoom(how.mid(4).toInt());
     program.pictures.loadAll();
     program.windows.load<rp::frmHighScores>();
     program.logic.LoadSettings();
@@ -40,6 +43,14 @@ int main(int argc, char* argv[]) {
     state.PlayerName(1) = "Ada";
     for (int p = 2; p <= rp::MaxPlayers; ++p)
         for (int c = 1; c <= rp::Columns; ++c) state.ColumnDone(p, c) = true;
+    // "computer" as the second argument: Eva, Hard, plays on by herself.
+    const bool computer = how == "computer";
+    if (computer) {
+        state.NumPlayers = 2;
+        state.PlayerName(2) = "Eva";
+        program.seats.kind(2) = rp::SeatKind::Hard;
+        for (int c = 1; c <= rp::Columns; ++c) state.ColumnDone(2, c) = false;
+    }
     state.CurrentPlayer = 1;
     logic.StartNewGame();
     state.GameInProgress = true;
@@ -60,6 +71,15 @@ int main(int argc, char* argv[]) {
         {{2, 3, 4, 5, 5}, 3, 13}, {{3, 3, 5, 5, 5}, 3, 12}, {{6, 6, 5, 4, 2}, 1, 16},
         {{4, 4, 4, 2, 6}, 2, 4},  {{5, 5, 3, 3, 3}, 1, 12}, {{2, 2, 2, 2, 2}, 2, 0},
     };
+    if (computer) {
+        // Ada's turn ends; Eva's begins with the next player's sign.
+        roll({2, 5, 5, 5, 6});
+        logic.ScoreBoxClick(1, 10);
+        for (int i = 0; i < 40; ++i) dice.push_back(i * 7 % 6 + 1);
+        windows.show<rp::frmMain>();
+        QTimer::singleShot(argc > 1 ? std::atoi(argv[1]) : 4000, &app, &QCoreApplication::quit);
+        return QApplication::exec();
+    }
     for (const Turn& t : turns) {
         roll(t.faces);
         if (t.row == 0) {
@@ -72,6 +92,15 @@ int main(int argc, char* argv[]) {
     roll({5, 2, 5, 1, 5});
     for (int d : {1, 3, 5}) logic.RollingDiceClick(d);
     roll({6, 3});
+    if (how == "resume") {
+        // The question of the next start, over a game of three left unfinished.
+        rp::GameSnapshot left = rp::GameSnapshot::take(state, program.seats);
+        left.game.NumPlayers = 3;
+        left.game.PlayerName(2) = "Bo";
+        left.game.PlayerName(3) = "Eva";
+        program.gameFile.save({left, std::nullopt});
+        state.GameInProgress = false;
+    }
     windows.show<rp::frmMain>();
     // "hint" as the second argument: the table as the hint button leaves it.
     if (argc > 2 && QByteArray(argv[2]) == "hint") main->findChild<rp::TableHint*>()->show();

@@ -104,6 +104,8 @@ int main(int argc, char* argv[]) {
     });
     windows.define<Table>();
     windows.setOnLastUnloaded([] {});
+    // "zoom150" as the second argument: the window at that zoom.
+    if (argc > 2 && QByteArray(argv[2]).startsWith("zoom")) windows.setZoom(QByteArray(argv[2]).mid(4).toInt());
 
     windows.load("frmHighScores");
     logic.LoadSettings();

@@ -112,7 +112,7 @@ bool frmMain::handleKey(QKeyEvent* event) {
     if (mods & ~Qt::ShiftModifier) return false;
     // A computer's turn: the command keys work, Space and Enter hurry it,
     // and the game's own keys do nothing.
-    if (computerOnTurn()) {
+    if (computerOnTurn() && !computerActing_) {
         switch (key) {
             case Qt::Key_N: case Qt::Key_S: case Qt::Key_M: case Qt::Key_F1: break;
             case Qt::Key_Space: case Qt::Key_Return: case Qt::Key_Enter:

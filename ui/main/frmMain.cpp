@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include "AssetNames.h"
+#include "Zoom.h"
 #include "Texts.h"
 
 namespace rp {
@@ -175,13 +176,18 @@ void frmMain::setDieAnimator(int die, int element, bool on) {
 // ---- Rolling and the card --------------------------------------------------
 
 void frmMain::imgRollButton_MouseDown() { logic_.RollButtonMouseDown(); }
-void frmMain::imgRollButton_MouseUp() { logic_.RollButtonMouseUp(); }
+void frmMain::imgRollButton_MouseUp() {
+    const int rolls = state().RollCount;
+    logic_.RollButtonMouseUp();
+    if (state().RollCount != rolls) emit rollStarted();
+}
 // The keyboard's roll: the release alone, without the pressed picture or click.
 void frmMain::cmdGhostEnter_Click() { imgRollButton_MouseUp(); }
 void frmMain::imgRollingDice_Click(int index) { logic_.RollingDiceClick(index); }
 void frmMain::imgKeepDice_Click(int index) { logic_.KeepDiceClick(index); }
 void frmMain::lblGame_Click(int column, int index) {
     const QString who = playerOnTurn();
+    emit aboutToEnter();
     if (logic_.ScoreBoxClick(column, index)) {
         const auto& caption = text::RowCaptions[index - 1];
         announce(computerOnTurn_ && !who.isEmpty()
@@ -189,12 +195,14 @@ void frmMain::lblGame_Click(int column, int index) {
                            .arg(who, lblGame(column, index)->text(), qs(caption))
                            .arg(column)
                      : boxName({column, index, false}) + QStringLiteral(": ") + lblGame(column, index)->text());
+        emit entered();
     }
     validateSelection();
 }
 
 void frmMain::lblGameY_Click(int column, int index) {
     const QString who = playerOnTurn();
+    emit aboutToEnter();
     if (logic_.BonusBoxClick(column, index)) {
         announce(computerOnTurn_ && !who.isEmpty()
                      ? QStringLiteral("%1 enters %2 in Pentaro box %3, Game %4")
@@ -202,6 +210,7 @@ void frmMain::lblGameY_Click(int column, int index) {
                            .arg(index)
                            .arg(column)
                      : boxName({column, index, true}) + QStringLiteral(": ") + lblGameY(column, index)->text());
+        emit entered();
     }
     validateSelection();
 }
@@ -234,6 +243,7 @@ void frmMain::tmrDieAnimator_Timer(int die, int index) {
                                  : QStringLiteral("%1 rolls %2").arg(who, faces.join(u' '));
     if (state().PentaroShowing && !hadPentaro) said += QStringLiteral(". Pentaro!");
     announce(said);
+    emit rollLanded();
 }
 
 void frmMain::tmrNext_Timer() {
@@ -298,7 +308,7 @@ void frmMain::closeRequested() { lblExit_Click(); }
 void frmMain::setExitLook(qreal pointSize, const QColor& colour) {
     QFont f = lblExit->font();
     f.setPointSizeF(pointSize);
-    lblExit->setFont(f);
+    zoom::setFont(*lblExit, f);
     lblExit->setTextColour(colour);
 }
 

@@ -108,6 +108,13 @@ signals:
     void diceMoved();
     // A person clicked or pressed a key for the game during a computer's turn.
     void personInterrupted();
+    // A click on a box or bonus box is about to reach the rules; entered
+    // follows when they took it.
+    void aboutToEnter();
+    void entered();
+    // The roll button started a roll; all its dice have landed.
+    void rollStarted();
+    void rollLanded();
 
 protected:
     void Form_Load() override;

@@ -36,7 +36,7 @@ void frmMain::buildCard() {
     placeTwips(*imgPaper, 195, 945, 5175, 6375);
 
     auto* grid = new card::CardGrid(this);
-    grid->setGeometry(rect());
+    placeTwips(*grid, 0, 0, size::MainClient);
 
     auto label = [this](const QString& name, int l, int t, int w, int h, const QFont& font,
                         Qt::Alignment align, const QString& caption = {}) {

@@ -4,6 +4,7 @@
 
 #include "Texts.h"
 #include "Twips.h"
+#include "Zoom.h"
 
 namespace rp::card {
 
@@ -31,6 +32,7 @@ CardGrid::CardGrid(QWidget* parent) : QWidget(parent) {
 
 void CardGrid::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    p.scale(zoom::factor(), zoom::factor());
     auto line = [&p](int x1, int y1, int x2, int y2, int width) {
         p.setPen(QPen(Qt::black, width, Qt::SolidLine, Qt::FlatCap));
         p.drawLine(px(x1), px(y1), px(x2), px(y2));

@@ -29,6 +29,7 @@ constexpr int CaptionLeft = 24, CaptionWidth = 160;
 constexpr int PlayerLeft = CaptionLeft + CaptionWidth, PlayerWidth = 82;
 constexpr int GridRight = PlayerLeft + 4 * PlayerWidth;
 constexpr int HintTop = RowTop + 7 * RowHeight + 4;
+constexpr int WindowWidth = px(size::EndGameWindow.width);  // at 100 %
 
 constexpr std::array<const char*, 7> RowCaptions = {"Game 1 Total",       "Chips (x-100)", "Game 2 Total (x-2)",
                                                     "Chips (x-200)",      "Game 3 Total (x-3)",
@@ -45,9 +46,13 @@ void setColour(QLabel* l, const QColor& c) {
 void fitText(QLabel* l, const QString& text, qreal points) {
     QFont f = l->font();
     f.setPointSizeF(points);
-    while (f.pointSizeF() > 7 && QFontMetrics(f).horizontalAdvance(text) > l->width() - 4)
-        f.setPointSizeF(f.pointSizeF() - 0.5);
-    l->setFont(f);
+    const auto wide = [&] {
+        QFont zoomed = f;
+        zoomed.setPointSizeF(f.pointSizeF() * zoom::factor());
+        return QFontMetrics(zoomed).horizontalAdvance(text) > l->width() - 4;
+    };
+    while (f.pointSizeF() > 7 && wide()) f.setPointSizeF(f.pointSizeF() - 0.5);
+    zoom::setFont(*l, f);
     l->setText(text);
 }
 
@@ -61,14 +66,14 @@ frmEndGame::frmEndGame(Windows& windows, mdlLogic& logic)
                         const QString& caption = {}) {
         auto* l = new QLabel(caption, this);
         l->setObjectName(name);
-        l->setGeometry(r);
+        placePixels(*l, r);
         l->setFont(font);
         l->setAlignment(align | Qt::AlignVCenter);
         l->setAttribute(Qt::WA_TranslucentBackground);
         return l;
     };
 
-    lblWinner = label(QStringLiteral("lblWinner"), QRect(CaptionLeft, WinnerTop, width() - 2 * CaptionLeft, WinnerHeight),
+    lblWinner = label(QStringLiteral("lblWinner"), QRect(CaptionLeft, WinnerTop, WindowWidth - 2 * CaptionLeft, WinnerHeight),
                       serifFont(15, true), Qt::AlignHCenter);
     setColour(lblWinner, QColor(90, 20, 20));
 
@@ -81,7 +86,7 @@ frmEndGame::frmEndGame(Windows& windows, mdlLogic& logic)
     for (int p = 1; p <= MaxPlayers; ++p) {
         const int left = PlayerLeft + (p - 1) * PlayerWidth;
         auto* head = new ClickableLabel(this, QStringLiteral("lblPlayer(%1)").arg(p));
-        head->setGeometry(left, HeadTop, PlayerWidth, HeadHeight);
+        placePixels(*head, QRect(left, HeadTop, PlayerWidth, HeadHeight));
         head->setFont(serifFont(11, true));
         head->setAlignment(Qt::AlignCenter);
         setColour(head, Navy);
@@ -100,10 +105,10 @@ frmEndGame::frmEndGame(Windows& windows, mdlLogic& logic)
             grid_[p][r] = cell;
         }
     }
-    Label2 = label(QStringLiteral("Label2"), QRect(CaptionLeft, HintTop, width() - 2 * CaptionLeft, 18),
+    Label2 = label(QStringLiteral("Label2"), QRect(CaptionLeft, HintTop, WindowWidth - 2 * CaptionLeft, 18),
                    serifFont(10), Qt::AlignHCenter, QStringLiteral("Click On Names To See Scorecard"));
     Label2->setToolTip(QStringLiteral("Or Tab to a name and press Enter"));
-    lblBestPlay = label(QStringLiteral("lblBestPlay"), QRect(CaptionLeft, HintTop + 10, width() - 2 * CaptionLeft, 13),
+    lblBestPlay = label(QStringLiteral("lblBestPlay"), QRect(CaptionLeft, HintTop + 10, WindowWidth - 2 * CaptionLeft, 13),
                         serifFont(9), Qt::AlignHCenter);
     lblBestPlay->hide();
 
@@ -198,7 +203,7 @@ void frmEndGame::showBestPlay() {
                              .arg(std::abs(diff), 0, 'f', 1)
                              .arg(diff < 0 ? QStringLiteral("below") : QStringLiteral("above"));
     // Two lines share the room above the button.
-    Label2->setGeometry(Label2->geometry().adjusted(0, -3, 0, -7));
+    placePixels(*Label2, QRect(CaptionLeft, HintTop - 3, WindowWidth - 2 * CaptionLeft, 8));
     lblBestPlay->setText(text);
     lblBestPlay->setAccessibleName(text);
     lblBestPlay->show();
@@ -256,6 +261,7 @@ void frmEndGame::showEvent(QShowEvent* event) {
 void frmEndGame::paintEvent(QPaintEvent* event) {
     Window::paintEvent(event);
     QPainter p(this);
+    p.scale(zoom::factor(), zoom::factor());
     p.setPen(QPen(QColor(60, 40, 20), 1));
     const int top = HeadTop, bottom = RowTop + 7 * RowHeight;
     p.drawRect(CaptionLeft, top, GridRight - CaptionLeft, bottom - top);

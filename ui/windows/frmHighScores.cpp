@@ -21,7 +21,7 @@ void setLook(QLabel* label, bool highlighted) {
     QPalette p = label->palette();
     p.setColor(QPalette::WindowText, highlighted ? Highlight : Normal);
     label->setPalette(p);
-    label->setFont(serifFont(highlighted ? 12 : 10, true));
+    zoom::setFont(*label, serifFont(highlighted ? 12 : 10, true));
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ frmScoresCheck::frmScoresCheck(Windows& windows)
     imgPaper->setFrameShape(QFrame::Box);
     const auto& paper = size::ScoresCheckPaper;
     placeTwips(*imgPaper, paper.left, paper.top, paper.box());
-    (new card::CardGrid(this))->setGeometry(rect());
+    placeTwips(*new card::CardGrid(this), 0, 0, size::ScoresCheckWindow);
 
     auto label = [this](const QString& name, int l, int t, int w, int h, const QFont& font,
                         Qt::Alignment align, const QString& caption = {}) {

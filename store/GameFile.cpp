@@ -1,0 +1,242 @@
+#include "GameFile.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <charconv>
+#include <map>
+#include <sstream>
+#include <vector>
+
+namespace rp {
+
+namespace {
+
+constexpr std::string_view Heading = "[RealPentaro game]";
+
+std::string encodeName(const std::string& name) {
+    return QByteArray::fromStdString(name).toPercentEncoding(" ").toStdString();
+}
+std::string decodeName(const std::string& text) {
+    return QByteArray::fromPercentEncoding(QByteArray::fromStdString(text)).toStdString();
+}
+
+class Writer {
+public:
+    void line(const std::string& key, const std::string& value) { out_ << key << '=' << value << '\n'; }
+    template <class F>
+    void list(const std::string& key, int n, F value) {
+        out_ << key << '=';
+        for (int i = 1; i <= n; ++i) out_ << (i > 1 ? " " : "") << value(i);
+        out_ << '\n';
+    }
+    std::string text() const { return out_.str(); }
+
+private:
+    std::ostringstream out_;
+};
+
+void writeSnapshot(Writer& w, const std::string& prefix, const GameSnapshot& snap) {
+    const GameState& g = snap.game;
+    const auto k = [&](const char* key) { return prefix + key; };
+    w.line(k("Players"), std::to_string(g.NumPlayers));
+    w.line(k("GameType"), std::to_string(g.GameType));
+    w.line(k("Current"), std::to_string(g.CurrentPlayer));
+    w.line(k("Rolls"), std::to_string(g.RollCount));
+    w.list(k("Dice"), DiceCount, [&](int i) { return int(g.Dice(i)); });
+    w.list(k("Kept"), DiceCount, [&](int i) { return int(g.DieKept(i)); });
+    w.line(k("Pentaro"), std::to_string(int(g.PentaroShowing)));
+    w.line(k("Active"), std::to_string(g.ActiveColumn));
+    w.line(k("Passing"), std::to_string(int(g.TurnPassing)));
+    w.line(k("Pace"), std::to_string(int(snap.seats.pace)));
+    for (int p = 1; p <= MaxPlayers; ++p) {
+        const std::string n = std::to_string(p);
+        w.line(k("Name") + n, encodeName(g.PlayerName(p)));
+        w.line(k("Seat") + n, std::to_string(int(snap.seats.kind(p))));
+        w.line(k("Hint") + n, std::to_string(int(snap.seats.hintUsed(p))));
+        w.list(k("Score") + n, Rows * Columns, [&](int i) { return int(g.Score(p, (i - 1) / Columns + 1, (i - 1) % Columns + 1)); });
+        w.list(k("Used") + n, Rows * Columns, [&](int i) { return int(g.Used(p, (i - 1) / Columns + 1, (i - 1) % Columns + 1)); });
+        w.list(k("Bonus") + n, BonusBoxes * Columns, [&](int i) { return int(g.BonusScore(p, (i - 1) / Columns + 1, (i - 1) % Columns + 1)); });
+        w.list(k("BonusUsed") + n, BonusBoxes * Columns, [&](int i) { return int(g.BonusUsed(p, (i - 1) / Columns + 1, (i - 1) % Columns + 1)); });
+        w.list(k("Chips") + n, Columns, [&](int c) { return int(g.ChipCount(p, c)); });
+        w.list(k("Done") + n, Columns, [&](int c) { return int(g.ColumnDone(p, c)); });
+    }
+}
+
+struct BadFile {
+    std::string why;
+};
+
+class Reader {
+public:
+    Reader(const std::map<std::string, std::string>& values, std::string prefix)
+        : values_(values), prefix_(std::move(prefix)) {}
+
+    const std::string& raw(const std::string& key) const {
+        auto it = values_.find(prefix_ + key);
+        if (it == values_.end()) throw BadFile{prefix_ + key + " is missing"};
+        return it->second;
+    }
+    std::vector<int> numbers(const std::string& key, int count, int low, int high) const {
+        const std::string& text = raw(key);
+        std::vector<int> out;
+        const char* p = text.data();
+        const char* end = p + text.size();
+        while (p < end) {
+            int v = 0;
+            auto [next, ec] = std::from_chars(p, end, v);
+            if (ec != std::errc() || v < low || v > high)
+                throw BadFile{prefix_ + key + " \"" + text + "\" holds a value outside " + std::to_string(low) +
+                              ".." + std::to_string(high)};
+            out.push_back(v);
+            p = next;
+            if (p < end && *p == ' ') ++p;
+        }
+        if (int(out.size()) != count)
+            throw BadFile{prefix_ + key + " holds " + std::to_string(out.size()) + " values, not " +
+                          std::to_string(count)};
+        return out;
+    }
+    int number(const std::string& key, int low, int high) const { return numbers(key, 1, low, high)[0]; }
+
+private:
+    const std::map<std::string, std::string>& values_;
+    std::string prefix_;
+};
+
+GameSnapshot readSnapshot(const Reader& r) {
+    GameSnapshot snap;
+    GameState& g = snap.game;
+    g.NumPlayers = Int16(r.number("Players", 1, MaxPlayers));
+    g.GameType = Int16(r.number("GameType", 1, 2));
+    g.CurrentPlayer = Int16(r.number("Current", 1, g.NumPlayers));
+    g.RollCount = Int16(r.number("Rolls", 0, 3));
+    const auto dice = r.numbers("Dice", DiceCount, 0, 6);
+    const auto kept = r.numbers("Kept", DiceCount, 0, 1);
+    for (int i = 1; i <= DiceCount; ++i) {
+        g.Dice(i) = Int16(dice[i - 1]);
+        g.DieKept(i) = kept[i - 1] != 0;
+        // Dice are rolled all at once: a turn shows five faces or none.
+        if ((g.Dice(i) == 0) != (g.RollCount == 0) || (g.DieKept(i) && g.Dice(i) == 0))
+            throw BadFile{"the dice do not fit the rolls"};
+    }
+    g.PentaroShowing = r.number("Pentaro", 0, 1) != 0;
+    g.ActiveColumn = Int16(r.number("Active", 0, Columns));
+    g.TurnPassing = r.number("Passing", 0, 1) != 0;
+    snap.seats.pace = Pace(r.number("Pace", 0, 2));
+    for (int p = 1; p <= MaxPlayers; ++p) {
+        const std::string n = std::to_string(p);
+        g.PlayerName(p) = decodeName(r.raw("Name" + n));
+        snap.seats.kind(p) = SeatKind(r.number("Seat" + n, 0, 3));
+        snap.seats.hintUsed(p) = r.number("Hint" + n, 0, 1) != 0;
+        const auto score = r.numbers("Score" + n, Rows * Columns, -32768, 32767);
+        const auto used = r.numbers("Used" + n, Rows * Columns, 0, 1);
+        for (int i = 0; i < Rows * Columns; ++i) {
+            g.Score(p, i / Columns + 1, i % Columns + 1) = Int16(score[i]);
+            g.Used(p, i / Columns + 1, i % Columns + 1) = used[i] != 0;
+        }
+        const auto bonus = r.numbers("Bonus" + n, BonusBoxes * Columns, 0, 32767);
+        const auto bonusUsed = r.numbers("BonusUsed" + n, BonusBoxes * Columns, 0, 1);
+        for (int i = 0; i < BonusBoxes * Columns; ++i) {
+            g.BonusScore(p, i / Columns + 1, i % Columns + 1) = Int16(bonus[i]);
+            g.BonusUsed(p, i / Columns + 1, i % Columns + 1) = bonusUsed[i] != 0;
+        }
+        const auto chips = r.numbers("Chips" + n, Columns, 0, 32767);
+        const auto done = r.numbers("Done" + n, Columns, 0, 1);
+        for (int c = 1; c <= Columns; ++c) {
+            g.ChipCount(p, c) = Int16(chips[c - 1]);
+            g.ColumnDone(p, c) = done[c - 1] != 0;
+        }
+    }
+    g.GameInProgress = true;
+    return snap;
+}
+
+}  // namespace
+
+std::string writeGame(const SavedGame& game) {
+    Writer w;
+    w.line("Version", std::to_string(GameFile::Version));
+    writeSnapshot(w, "", game.now);
+    w.line("Undo", game.undo ? "1" : "0");
+    if (game.undo) writeSnapshot(w, "Undo.", *game.undo);
+    return std::string(Heading) + '\n' + w.text();
+}
+
+std::optional<SavedGame> readGame(const std::string& text, std::string* why) {
+    std::istringstream in(text);
+    std::string line;
+    if (!std::getline(in, line) || line != Heading) {
+        *why = "it is not a Real Pentaro game";
+        return std::nullopt;
+    }
+    std::map<std::string, std::string> values;
+    while (std::getline(in, line)) {
+        if (line.empty()) continue;
+        const auto eq = line.find('=');
+        if (eq == std::string::npos || !values.emplace(line.substr(0, eq), line.substr(eq + 1)).second) {
+            *why = "the line \"" + line.substr(0, 40) + "\" is not one setting";
+            return std::nullopt;
+        }
+    }
+    try {
+        const Reader top(values, "");
+        const int version = top.number("Version", 0, 1 << 30);
+        if (version != GameFile::Version) {
+            *why = "it is of format version " + std::to_string(version) + ", this game reads " +
+                   std::to_string(GameFile::Version);
+            return std::nullopt;
+        }
+        SavedGame game{readSnapshot(top), std::nullopt};
+        if (top.number("Undo", 0, 1) == 1) game.undo = readSnapshot(Reader(values, "Undo."));
+        return game;
+    } catch (const BadFile& bad) {
+        *why = bad.why;
+        return std::nullopt;
+    }
+}
+
+QString GameFile::pathBeside(const QString& settingsPath) {
+    return QFileInfo(settingsPath).absolutePath() + QStringLiteral("/game.ini");
+}
+
+GameFile::GameFile(QString path, std::ostream& errors) : path_(std::move(path)), errors_(errors) {}
+
+bool GameFile::exists() const { return QFileInfo::exists(path_); }
+
+bool GameFile::save(const SavedGame& game) {
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    QSaveFile file(path_);
+    const std::string text = writeGame(game);
+    const bool ok = file.open(QIODevice::WriteOnly) &&
+                    file.write(text.data(), qint64(text.size())) == qint64(text.size()) && file.commit();
+    if (!ok && !failing_)
+        errors_ << "Real Pentaro: the game in progress cannot be saved to " << path_.toStdString() << " ("
+                << file.errorString().toStdString() << "); it will be lost when the program ends\n";
+    failing_ = !ok;
+    return ok;
+}
+
+std::optional<SavedGame> GameFile::load() {
+    QFile file(path_);
+    if (!file.exists()) return std::nullopt;
+    std::string why;
+    std::optional<SavedGame> game;
+    if (!file.open(QIODevice::ReadOnly)) why = file.errorString().toStdString();
+    else if (file.size() > 1 << 20) why = "it is far too large";
+    else game = readGame(file.readAll().toStdString(), &why);
+    file.close();
+    if (game) return game;
+    const QString bad = path_ + QStringLiteral(".bad");
+    QFile::remove(bad);
+    const bool moved = QFile::rename(path_, bad);
+    errors_ << "Real Pentaro: the saved game " << path_.toStdString() << " cannot be read (" << why << "); "
+            << (moved ? "kept as " + bad.toStdString() : std::string("left where it is")) << '\n';
+    return std::nullopt;
+}
+
+void GameFile::remove() { QFile::remove(path_); }
+
+}  // namespace rp
