@@ -55,7 +55,7 @@ inline constexpr Rect NewGameNameBox1{1500, 675, 2850, 345};  // boxes 2..4 belo
 inline constexpr Rect NewGameTypeCheck1{300, 3090, 375, 375};   // three columns
 inline constexpr Rect NewGameTypeCheck2{2760, 3090, 375, 375};  // one column
 inline constexpr Rect NewGameSeat1{4530, 675, 1680, 345};  // seats 2..4 below
-inline constexpr Rect NewGamePace{4530, 3105, 1680, 345};
+inline constexpr Rect NewGamePace{4530, 3885, 1680, 345};  // beside Done
 inline constexpr Rect NewGameDone{2445, 3870, 1545, 375};
 
 // High-score window. The background prints each table's title and the

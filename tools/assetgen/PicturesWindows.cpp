@@ -186,8 +186,7 @@ QImage newGame()
     const QRectF type1 = pxRect(sz::NewGameTypeCheck1), type2 = pxRect(sz::NewGameTypeCheck2);
     const double lastRow = check1.top() + step * 3 + check1.height();
     goldTitle(p, QRectF(0, lastRow + 4, split, type1.top() - lastRow - 6), "Which game?", 22);
-    goldTitle(p, QRectF(pace.left() - 6, lastRow + 4, w - pace.left() + 6, pace.top() - lastRow - 6),
-              "Computer pace", 15);
+    goldTitle(p, QRectF(pace.left() - 6, pace.top() - 21, w - pace.left() + 6, 18), "Computer pace", 14);
     insetPanel(p, pace.adjusted(-2, -2, 2, 2), QColor(20, 70, 38), 4);
 
     QFont big = sansBold(12.5), small = sans(11);
@@ -199,7 +198,7 @@ QImage newGame()
                    Qt::AlignLeft | Qt::AlignVCenter);
     };
     typeText(type1, type2.left() - 4, "Three columns", "scored x1, x2, x3");
-    typeText(type2, split - 4, "One column", "a single card");
+    typeText(type2, w - 4, "One column", "a single card");
     p.end();
     return img;
 }

@@ -96,7 +96,7 @@ int main(int argc, char* argv[]) {
     rp::WindowBoard board(windows);
     rp::mdlLogic logic(state, table, services, board, store, [] { return 6; });
     rp::Seats seats;
-    seats.kind(3) = rp::SeatKind::Hard;
+    store.write("Players", "Seat3", "Hard");
     rp::defineGameWindows(windows, logic, {seats, store}, [&root]() -> std::optional<double> {
         std::string error;
         const auto solved = rp::advisor::SolvedTable::load((root + "/advisor.bin").toStdString(), error);
@@ -121,7 +121,7 @@ int main(int argc, char* argv[]) {
         dlg->SelectPlayerCount(3);
         dlg->txtPlayers[1]->setText("Ann");
         dlg->txtPlayers[2]->setText("Bartholome");
-        dlg->txtPlayers[3]->setText("Cleo");
+        dlg->txtPlayers[3]->setText("Eva");
         dlg->imgGameTypeCheck_Click(1);
         windows.show("frmNewGame");
         if (focus) dlg->imgPlayerCheck[2]->setFocus();
