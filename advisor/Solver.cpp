@@ -1,7 +1,10 @@
 #include "Solver.h"
 
 #include <algorithm>
+#include <atomic>
+#include <bit>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 #include "TurnValues.h"
@@ -133,12 +136,29 @@ void solveState(Exact& table, int mask, int bonus, Work& w) {
 
 std::unique_ptr<SolvedTable> solveOneColumn() {
     auto exact = std::make_unique<Exact>();
-    auto work = std::make_unique<Work>();
     // A fuller card comes first; within a card, the bonus boxes that follow
-    // from an entry into them come before the ones they follow from.
+    // from an entry into them come before the ones they follow from. Cards
+    // with as many boxes filled never lead to each other, so the cores share
+    // them (the double solve takes twice the time of a float one).
     constexpr int BonusOrder[] = {FiftyTwo, GivenUp, FiftyOne, Fifty, BoxOpen};
+    std::array<std::vector<int>, 13> byFilled;
     for (int mask = FullMask; mask >= 0; --mask)
-        for (int bonus : BonusOrder) solveState(*exact, mask, bonus, *work);
+        byFilled[static_cast<std::size_t>(std::popcount(static_cast<unsigned>(mask)))].push_back(mask);
+    const unsigned cores = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
+    std::vector<std::unique_ptr<Work>> work;
+    for (unsigned i = 0; i < cores; ++i) work.push_back(std::make_unique<Work>());
+    for (int filled = 12; filled >= 0; --filled) {
+        const std::vector<int>& masks = byFilled[static_cast<std::size_t>(filled)];
+        std::atomic<std::size_t> next{0};
+        auto solveSome = [&](Work* w) {
+            for (std::size_t i; (i = next++) < masks.size();)
+                for (int bonus : BonusOrder) solveState(*exact, masks[i], bonus, *w);
+        };
+        std::vector<std::thread> helpers;
+        for (unsigned i = 1; i < cores; ++i) helpers.emplace_back(solveSome, work[i].get());
+        solveSome(work[0].get());
+        for (auto& h : helpers) h.join();
+    }
     auto table = std::make_unique<SolvedTable>();
     for (int mask = 0; mask <= FullMask; ++mask)
         for (int bonus = 0; bonus < BonusStates; ++bonus) {
