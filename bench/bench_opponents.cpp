@@ -1,6 +1,6 @@
 // The computer players' strength and speed: solo games at each level
 // through the rules with random dice, one line per figure at the end.
-//   bench_opponents [one-column games] [three-column games] [levels, e.g. hard,easy]
+//   bench_opponents [one-column games] [three-column games] [levels, e.g. hard,easy] [dice seed]
 // Games are per level; Hard plays four times the three-column games, as its
 // goal lies close to its mean.
 
@@ -104,6 +104,7 @@ int main(int argc, char** argv) {
     const int oneGames = argc > 1 ? std::atoi(argv[1]) : 20000;
     const int threeGames = argc > 2 ? std::atoi(argv[2]) : 5000;
     const std::string only = argc > 3 ? argv[3] : "hard,medium,easy";
+    const unsigned seed = argc > 4 ? static_cast<unsigned>(std::atoi(argv[4])) : 0;  // other dice
     std::string error;
     const char* path = std::getenv("RP_ADVISOR_BIN");
     const auto table = SolvedTable::load(path ? path : RP_ADVISOR_BIN, error);
@@ -123,7 +124,8 @@ int main(int argc, char** argv) {
             const int games = type == 2 ? oneGames : threeGames * (l.level == Level::Hard ? 4 : 1);
             if (games < 2 || only.find(l.name) == std::string::npos) continue;
             const auto t0 = Clock::now();
-            const Result r = play(*table, l.level, type, games, type * 100u + static_cast<unsigned>(l.level));
+            const Result r = play(*table, l.level, type, games,
+                                  seed + type * 100u + static_cast<unsigned>(l.level));
             const double s = std::chrono::duration<double>(Clock::now() - t0).count();
             refusals += r.refusals;
             const char* cols = type == 2 ? "one" : "three";
