@@ -41,10 +41,10 @@ struct Card {
         }
     }
 
-    float bestWorth(int roll, bool pentaro, int number) const {
+    double bestWorth(int roll, bool pentaro, int number) const {
         double best = -1e30;
         forEachEntry(roll, pentaro, number, [&](int c, const Entry& e) { best = std::max(best, worth(c, e)); });
-        return static_cast<float>(best);
+        return best;
     }
 
     bool operator==(const Card& o) const {
@@ -110,6 +110,7 @@ struct Advisor::Cache {
 };
 
 Advisor::Advisor(const SolvedTable& table) : table_(table), cache_(std::make_unique<Cache>()) {}
+Advisor::Advisor(Advisor&&) noexcept = default;
 Advisor::~Advisor() = default;
 
 Advice advise(const SolvedTable& table, const GameState& state, int player) {
@@ -185,7 +186,7 @@ Advice Advisor::advise(const GameState& s, int p, Policy policy) {
             for (int d = 1; d <= DiceCount; ++d)
                 if ((mask >> (d - 1)) & 1) ++kept[s.Dice(d)];
             const int k = ds.index(kept);
-            float v = 0;
+            double v = 0;
             if (!pentaro) v = t.keep[left - 1][k][0];
             else if (mask & 1) v = t.keepDie1[left - 1][number][k][0];
             else v = t.rollDie1[left - 1][k][0];

@@ -49,6 +49,7 @@ enum class Policy {
 class Advisor {
 public:
     explicit Advisor(const SolvedTable& table);
+    Advisor(Advisor&&) noexcept;  // so that a computer player can be kept by value
     ~Advisor();
     Advice advise(const GameState& state, int player, Policy policy = Policy::Best);
 

@@ -1,24 +1,40 @@
 #pragma once
-// Plays whole turns on the rules with the advisor's choices, through the
-// same procedures the table's clicks call: for measuring the advisor and
-// for checking its solved values against the real rules.
+// Plays whole turns on the rules with the advisor's or a computer player's
+// choices, through the same procedures the table's clicks call: for
+// measuring them and for checking them against the real rules.
 
 #include <deque>
+#include <functional>
 #include <random>
 #include <stdexcept>
 
 #include "Advisor.h"
 #include "Logic.h"
+#include "Opponent.h"
 
 namespace rp::advisor {
 
 class AutoPlayer {
 public:
     // With a script, the dice of each roll are drawn here and queued for the
-    // rules' dice source; without, the rules draw their own.
+    // rules' dice source; without, the rules draw their own. `decide` gives
+    // the next step of the player on turn with the dice at rest.
+    AutoPlayer(mdlLogic& logic, GameState& state, std::function<Choice()> decide,
+               std::mt19937* rng = nullptr, std::deque<int>* script = nullptr)
+        : logic_(logic), s_(state), rng_(rng), script_(script), decide_(std::move(decide)) {}
+    // The advisor's best choices.
     AutoPlayer(mdlLogic& logic, GameState& state, Advisor& advisor, Policy policy,
                std::mt19937* rng = nullptr, std::deque<int>* script = nullptr)
-        : logic_(logic), s_(state), advisor_(advisor), policy_(policy), rng_(rng), script_(script) {}
+        : AutoPlayer(logic, state, [&advisor, policy, &state] {
+              const Advice a = advisor.advise(state, state.CurrentPlayer, policy);
+              if (!a.available) throw std::runtime_error("no advice: " + a.message);
+              return a.best;
+          }, rng, script) {}
+    // A computer player's choices.
+    AutoPlayer(mdlLogic& logic, GameState& state, Opponent& opponent, std::mt19937* rng = nullptr,
+               std::deque<int>* script = nullptr)
+        : AutoPlayer(logic, state, [&opponent, &state] { return opponent.decide(state, state.CurrentPlayer); },
+                     rng, script) {}
 
     // Rolls whose landing dice set the five-of-a-kind flag on the way
     // although the dice at rest are not five alike.
@@ -31,10 +47,9 @@ public:
     void playTurn() {
         roll();
         for (;;) {
-            const Advice a = advisor_.advise(s_, s_.CurrentPlayer, policy_);
-            if (!a.available) throw std::runtime_error("no advice: " + a.message);
-            const Choice& c = a.best;
+            const Choice c = decide_();
             if (c.kind == Choice::Kind::Keep) {
+                if (s_.RollCount >= 3) throw std::runtime_error("a keep with no roll left");
                 for (int d = 1; d <= DiceCount; ++d) {
                     const bool keep = (c.keepMask >> (d - 1)) & 1;
                     if (keep && !s_.DieKept(d)) logic_.RollingDiceClick(d);
@@ -45,7 +60,7 @@ public:
             }
             const bool taken = c.kind == Choice::Kind::ScoreBox ? logic_.ScoreBoxClick(c.column, c.row)
                                                                 : logic_.BonusBoxClick(c.column, c.row);
-            if (!taken) throw std::runtime_error("the rules refused the advised box");
+            if (!taken) throw std::runtime_error("the rules refused the chosen box");
             break;
         }
         if (!logic_.IsGameOver() && s_.NumPlayers > 1) logic_.NextPlayerTimer();
@@ -72,10 +87,9 @@ private:
 
     mdlLogic& logic_;
     GameState& s_;
-    Advisor& advisor_;
-    Policy policy_;
     std::mt19937* rng_;
     std::deque<int>* script_;
+    std::function<Choice()> decide_;
     int phantoms_ = 0;
 };
 

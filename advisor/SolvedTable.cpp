@@ -18,6 +18,7 @@ struct Header {
     char version[VersionField];
     std::uint64_t fingerprint;
     std::uint64_t values;
+    double start;  // the start value before rounding to float
 };
 
 void mix(std::uint64_t& h, int v) {
@@ -56,6 +57,7 @@ std::string SolvedTable::save(const std::string& path) const {
     std::strncpy(head.version, RulesVersion, VersionField - 1);
     head.fingerprint = rulesFingerprint();
     head.values = values_.size();
+    head.start = start_;
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(&head), sizeof head);
     out.write(reinterpret_cast<const char*>(values_.data()),
@@ -89,6 +91,7 @@ std::optional<SolvedTable> SolvedTable::load(const std::string& path, std::strin
         return std::nullopt;
     }
     SolvedTable table;
+    table.start_ = head.start;
     in.read(reinterpret_cast<char*>(table.values_.data()),
             static_cast<std::streamsize>(Values * sizeof(float)));
     if (!in || in.peek() != std::char_traits<char>::eof()) {

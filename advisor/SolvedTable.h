@@ -12,8 +12,9 @@
 namespace rp::advisor {
 
 // Names the rules the table was solved for. Change it with any change of the
-// rules; the fingerprint below also catches a change of the box values.
-inline constexpr const char* RulesVersion = "one-column rules 1";
+// rules or of the file's layout; the fingerprint below also catches a
+// change of the box values.
+inline constexpr const char* RulesVersion = "one-column rules 2";
 
 class SolvedTable {
 public:
@@ -27,8 +28,10 @@ public:
     }
     float* lanes(int mask, int bonus) { return values_.data() + index(mask, bonus); }
     const float* lanes(int mask, int bonus) const { return values_.data() + index(mask, bonus); }
-    // Expected final score of a whole one-column game with best play.
-    double startValue() const { return value(ColumnState{}); }
+    // Expected final score of a whole one-column game with best play, as
+    // solved (in double; the values above are stored as floats).
+    double startValue() const { return start_; }
+    void setStartValue(double v) { start_ = v; }
 
     // Empty on success, else a message for the player.
     std::string save(const std::string& path) const;
@@ -42,6 +45,7 @@ private:
         return (static_cast<std::size_t>(mask) * BonusStates + static_cast<std::size_t>(bonus)) * Lanes;
     }
     std::vector<float> values_;
+    double start_ = 0;
 };
 
 }  // namespace rp::advisor

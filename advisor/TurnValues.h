@@ -5,7 +5,8 @@
 // has, die 1 counts too, because its face at the click is the joker number.
 //
 // Values run in lanes: the solver puts the 64 upper subtotals of a column
-// side by side, the advisor uses one lane.
+// side by side, the advisor uses one lane. They are doubles: a float turn,
+// summed over a whole card, drifts by some 1e-5 from the exact value.
 
 #include <algorithm>
 #include <array>
@@ -14,8 +15,9 @@
 
 namespace rp::advisor {
 
+using Value = double;
 template <int N>
-using Lanes = std::array<float, N>;
+using Lanes = std::array<Value, N>;
 
 template <int N>
 struct StopValues {
@@ -59,7 +61,7 @@ template <int N>
 inline void average6(Lanes<N>& out, const Lanes<N>* const in[6], int n) {
     for (int i = 0; i < n; ++i)
         out[i] = ((*in[0])[i] + (*in[1])[i] + (*in[2])[i] + (*in[3])[i] + (*in[4])[i] + (*in[5])[i]) *
-                 (1.0f / 6.0f);
+                 Value(1.0 / 6.0);
 }
 
 }  // namespace lanes

@@ -192,7 +192,7 @@ int main(int argc, char** argv) {
     const Stats greedy3 = play(threeColumnGames, 5, 1, advisorGame(Policy::Greedy));
 
     const double start = solved->startValue();
-    std::printf("one column: advisor %.2f +- %.2f over %d games (%.0f s), start value %.3f, "
+    std::printf("one column: advisor %.2f +- %.2f over %d games (%.0f s), start value %.6f, "
                 "off by %.1f standard errors\n",
                 best.mean, best.se, oneColumnGames, simSeconds, start, (best.mean - start) / best.se);
     std::printf("one column: %d rolls set the five-of-a-kind flag without five alike at rest\n",
@@ -206,7 +206,9 @@ int main(int argc, char** argv) {
                 median(reads), median(randomGames));
     std::printf("solve_s=%.2f\n", median(solves));
     std::printf("table_bytes=%llu\n", static_cast<unsigned long long>(tableBytes));
-    std::printf("start_value=%.3f\n", start);
+    std::printf("start_value=%.6f\n", start);
+    // The stored floats against the solve, at the start.
+    std::printf("float_error_start=%.2g\n", std::abs(solved->value(ColumnState{}) - start));
     std::printf("sim_mean=%.3f sim_se=%.3f sim_games=%d\n", best.mean, best.se, oneColumnGames);
     std::printf("greedy_mean=%.3f\n", greedy3.mean);
     std::printf("heuristic_mean=%.3f\n", heuristic3.mean);

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Writes docs/performance.md from one run of bench/measure.sh.
     report.py MEDIANS.json ROLL_CPU_MS ROLL_IDLE_MS ROLL_FILES SOUND [ADVISOR.txt]
-ADVISOR.txt is the output of build/bench_advisor (its key=value lines)."""
+ADVISOR.txt is the output of build/bench_advisor (its key=value lines), with
+that of build/bench/bench_opponents appended for the computer players."""
 
 import datetime
 import json
@@ -18,9 +19,14 @@ def advisor_section(path):
     figures = {}
     with open(path) as f:
         for line in f:
+            first = None
             for item in line.split():
                 if "=" in item:
                     key, value = item.split("=", 1)
+                    # "level_..._mean=M se=S": the error belongs to the first key.
+                    if key == "se" and first:
+                        key = first + "_se"
+                    first = first or key
                     figures[key] = value
     g = figures.get
     solve, size = float(g("solve_s", "nan")), int(g("table_bytes", "0"))
@@ -39,11 +45,43 @@ How the table is built and what the figures mean: [advisor.md](advisor.md).
 | the table on disk (`advisor.bin`) | {size / 1e6:.2f} MB | ≤ 16 MB | {verdict(size <= 16e6)} |
 | load the table (first hint) | {load:.2f} ms | ≤ 200 ms | {verdict(load <= 200)} |
 | one `advise` call | {advise:.3f} ms | ≤ 5 ms | {verdict(advise <= 5)} |
-| expected score with best play from the start | {start:.3f} | | |
+| expected score with best play from the start | {start:.6f} | | |
 | {g("sim_games", "?")} solo one-column games by the advisor | {mean:.2f} ± {se:.2f} ({off:+.1f} s.e.) | within 3 s.e. | {verdict(abs(off) <= 3)} |
 | the same by the greedy player (most points now) | {float(g("greedy1_mean", "nan")):.2f} | | |
 | the same by the random benchmark player | {float(g("random_mean", "nan")):.2f} | | |
 | three columns: heuristic / greedy | {float(g("heuristic_mean", "nan")):.1f} / {float(g("greedy_mean", "nan")):.1f} | | |
+""" + opponents_section(figures)
+
+
+def opponents_section(figures):
+    """The computer players, when the file holds bench_opponents' lines too."""
+    g = figures.get
+    if "level_one_hard_mean" not in figures:
+        return ""
+    goals = {("one", "hard"): "within 3 s.e. of the start value", ("one", "medium"): "235–245",
+             ("one", "easy"): "200–215", ("three", "hard"): "≥ 2035",
+             ("three", "medium"): "below Hard", ("three", "easy"): "below Medium"}
+    rows = []
+    for cols in ("one", "three"):
+        for level in ("hard", "medium", "easy"):
+            key = f"level_{cols}_{level}_mean"
+            rows.append(f"| {cols} column{'s' if cols == 'three' else ''}, {level.capitalize()} "
+                        f"| {float(g(key, 'nan')):.2f} ± {float(g(key + '_se', 'nan')):.2f} "
+                        f"| {goals[(cols, level)]} |")
+    one, three = float(g("decide_ms_one", "nan")), float(g("decide_ms_three", "nan"))
+    refusals = int(g("refusals", "-1"))
+    table = "\n".join(rows)
+    return f"""
+## The computer players
+
+`build/bench/bench_opponents` (solo games through the rules, random dice).
+
+| level | mean ± s.e. | goal |
+|---|---:|---|
+{table}
+| one decision, one column (median) | {one:.4f} ms | ≤ 1 ms, {verdict(one <= 1)} |
+| one decision, three columns (median) | {three:.4f} ms | ≤ 20 ms, {verdict(three <= 20)} |
+| refused clicks | {refusals} | 0, {verdict(refusals == 0)} |
 """
 
 

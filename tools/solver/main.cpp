@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "solver: %s\n", error.c_str());
         return 1;
     }
-    std::printf("solver: %s in %.2f s, expected score from the start %.3f\n", path.c_str(),
+    std::printf("solver: %s in %.2f s, expected score from the start %.6f\n", path.c_str(),
                 seconds, table->startValue());
     return 0;
 }

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QTimer>
+#include <cstdio>
+#include <exception>
 
 #include "frmMain.h"
 
@@ -135,13 +137,20 @@ bool TableComputer::makePlan() {
     plan.player = s.CurrentPlayer;
     plan.rolls = s.RollCount;
     for (int d = 1; d <= DiceCount; ++d) plan.dice[d] = s.Dice(d);
-    plan.choice = opponent->decide(s, s.CurrentPlayer);
-    // Keeping all five would roll nothing: that is an entry now.
-    if (plan.choice.kind == advisor::Choice::Kind::Keep && (plan.choice.keepMask & AllDice) == AllDice) {
-        GameState last = s;
-        last.RollCount = 3;
-        plan.choice = opponent->decide(last, s.CurrentPlayer);
+    try {
+        plan.choice = opponent->decide(s, s.CurrentPlayer);
+        // Keeping all five would roll nothing: that is an entry now.
+        if (plan.choice.kind == advisor::Choice::Kind::Keep && (plan.choice.keepMask & AllDice) == AllDice) {
+            GameState last = s;
+            last.RollCount = 3;
+            plan.choice = opponent->decide(last, s.CurrentPlayer);
+        }
+    } catch (const std::exception& e) {
+        // Never a crash of the table: the person can still start a new game.
+        std::fprintf(stderr, "Real Pentaro: the computer cannot decide: %s\n", e.what());
+        return false;
     }
+    if (plan.choice.kind == advisor::Choice::Kind::Roll) plan.choice = {advisor::Choice::Kind::Keep, 0};
     plan_ = plan;
     return true;
 }
