@@ -18,6 +18,7 @@
 #include "Zoom.h"
 #include "frmMain.h"
 #include "frmResumeGame.h"
+#include "frmReview.h"
 #include "frmSplash.h"
 
 namespace rp {
@@ -36,9 +37,13 @@ Program::Program(ProgramParts parts)
     installAccessibleControls();
     defineGameWindows(windows, logic, [this] { return advisor.startValue(); });
     windows.define<frmResumeGame>();
+    // Computers have no review: their cost is known.
+    defineReviewWindow(windows, {&moves, [this](std::string& error) { return advisor.get(error); },
+                                 [this](int p) { return !seats.isComputer(p); }});
     windows.define(frmMain::Name, [this](Windows& ws) {
         auto* main = new frmMain(ws, logic);
         new TableHint(*main, [this](std::string& error) { return advisor.get(error); });
+        main->setMoveLog(&moves);
         new TableZoom(*main, ws);
         auto* undo = new TableUndo(*main, logic, seats);
         new GameKeeper(ws, *main, logic, seats, *undo, gameFile);

@@ -9,7 +9,7 @@
 
 namespace rp::assets {
 
-inline constexpr std::array<std::string_view, 52> Pictures = {
+inline constexpr std::array<std::string_view, 54> Pictures = {
     "bgnd.jpg",        "paper.jpg",        "nextplayer.jpg",   "rollup.jpg",
     "rolldn.jpg",      "newgameup.jpg",    "newgamedn.jpg",    "scoresup.jpg",
     "scoresdn.jpg",    "helpup.jpg",       "helpdn.jpg",       "soundup.jpg",
@@ -22,7 +22,8 @@ inline constexpr std::array<std::string_view, 52> Pictures = {
     "cancelup.jpg",    "canceldn.jpg",     "doneup.jpg",       "donedn.jpg",
     "resetup.jpg",     "resetdn.jpg",      "newgamebgnd.jpg",  "check.gif",
     "scoresbgnd.jpg",  "endgamebgnd.jpg",  "endgamewin.jpg",   "leftflash.jpg",
-    "rightflash.jpg",  "scorescheckbgnd.jpg", "hintup.jpg",      "hintdn.jpg"};
+    "rightflash.jpg",  "scorescheckbgnd.jpg", "hintup.jpg",      "hintdn.jpg",
+    "reviewup.jpg",    "reviewdn.jpg"};
 
 inline constexpr std::array<std::string_view, 11> Sounds = {
     "button.wav", "dice4.wav",  "whoosh.wav", "pop.wav",     "nolabel.wav", "error.wav",

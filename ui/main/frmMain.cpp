@@ -8,6 +8,7 @@
 
 #include "AssetNames.h"
 #include "Zoom.h"
+#include "MoveLog.h"
 #include "Texts.h"
 
 namespace rp {
@@ -172,7 +173,9 @@ void frmMain::setDieAnimator(int die, int element, bool on) {
 void frmMain::imgRollButton_MouseDown() { logic_.RollButtonMouseDown(); }
 void frmMain::imgRollButton_MouseUp() {
     const int rolls = state().RollCount;
+    if (moveLog_) moveLog_->aboutToRoll(state());
     logic_.RollButtonMouseUp();
+    if (moveLog_) moveLog_->passed(state());
     if (state().RollCount != rolls) emit rollStarted();
 }
 // The keyboard's roll: the release alone, without the pressed picture or click.
@@ -181,7 +184,10 @@ void frmMain::imgRollingDice_Click(int index) { logic_.RollingDiceClick(index); 
 void frmMain::imgKeepDice_Click(int index) { logic_.KeepDiceClick(index); }
 void frmMain::lblGame_Click(int column, int index) {
     emit aboutToEnter();
-    if (logic_.ScoreBoxClick(column, index)) {
+    if (moveLog_) moveLog_->aboutToEnter(state(), column, index, false);
+    const bool taken = logic_.ScoreBoxClick(column, index);
+    if (moveLog_) moveLog_->passed(state());
+    if (taken) {
         announce(boxName({column, index, false}) + QStringLiteral(": ") + lblGame(column, index)->text());
         emit entered();
     }
@@ -190,7 +196,10 @@ void frmMain::lblGame_Click(int column, int index) {
 
 void frmMain::lblGameY_Click(int column, int index) {
     emit aboutToEnter();
-    if (logic_.BonusBoxClick(column, index)) {
+    if (moveLog_) moveLog_->aboutToEnter(state(), column, index, true);
+    const bool taken = logic_.BonusBoxClick(column, index);
+    if (moveLog_) moveLog_->passed(state());
+    if (taken) {
         announce(boxName({column, index, true}) + QStringLiteral(": ") + lblGameY(column, index)->text());
         emit entered();
     }

@@ -20,6 +20,10 @@ class QTimer;
 
 namespace rp {
 
+namespace advisor {
+class MoveLog;
+}
+
 class frmMain : public Window, public TableView {
     Q_OBJECT
 public:
@@ -88,6 +92,8 @@ public:
     void setHintAction(std::function<void()> hint);
     ImageButton* imgHintButton;
     QLabel* lblHint;
+    // Told of each roll and entry passed to the rules (the game review's record).
+    void setMoveLog(advisor::MoveLog* log) { moveLog_ = log; }
     // The game as the table shows it, for readers beside the rules.
     const GameState& gameState() { return state(); }
 
@@ -141,6 +147,7 @@ private:
     mdlLogic& logic_;
     std::optional<Target> selection_;
     std::function<void()> hint_;
+    advisor::MoveLog* moveLog_ = nullptr;
     std::array<std::array<TableLabel*, 21>, 4> lblGame_{};
     std::array<std::array<TableLabel*, 4>, 4> lblGameY_{};
     std::array<std::array<QTimer*, 7>, 6> animators_{};
