@@ -148,8 +148,6 @@ void frmReview::ShowReview(int p) {
     const int index = cboPlayer->findData(p);
     if (index < 0) return;
     cboPlayer->setCurrentIndex(index);
-    // Only a choice to make when more than one person played.
-    cboPlayer->setEnabled(cboPlayer->count() > 1);
     fill(p);
     windows().showModal(Name);
 }
@@ -223,10 +221,10 @@ void frmReview::keyPressEvent(QKeyEvent* event) {
     if (!event->isAutoRepeat()) closeRequested();
 }
 
-// The felt of the table under a sheet of the score card's paper.
+// The table's felt under a sheet of the score card's paper.
 void frmReview::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.drawTiledPixmap(rect(), pictures().get("bgnd.jpg"));
+    p.fillRect(rect(), QColor(29, 90, 49));
     const QRect paper = rect().adjusted(Margin - 8, PaperTop, -(Margin - 8), -8);
     p.drawPixmap(paper, pictures().get("paper.jpg"));
     p.setPen(QPen(QColor(60, 40, 20), 1));
