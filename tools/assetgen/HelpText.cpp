@@ -162,7 +162,10 @@ say "estimated".
 The chart shows, after each turn, the final score best play would now
 expect (blue) and the points banked so far (brown); the costliest turns
 are circled in red. Below it every decision is listed, most costly
-first, as "Turn 7, roll 2: kept 5 5 - best keeps 2 2 5 5 (-5.6)".
+first, each as a sentence such as
+
+  Turn 7, roll 2: kept 5 5 - best keeps 2 2 5 5 (-5.6)
+
 Select one (arrow keys) to see that position on the small card: your
 choice framed in red, best play's in green. A move the rules forced is
 not listed. With a screen reader each row reads as that sentence and the
