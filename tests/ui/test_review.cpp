@@ -134,6 +134,12 @@ private slots:
             card->imgDoneButton_MouseUp();
         });
         results->lblPlayer_Click(2);
+
+        // The way out leaves no review loaded to keep the program alive.
+        results->imgDone_MouseUp();
+        rig.windows.find<rp::frmHighScores>()->imgOKButton_MouseUp();
+        TableRig::click(rig.table->lblExit);
+        QCOMPARE(rig.windows.loadedCount(), 1);
     }
 };
 

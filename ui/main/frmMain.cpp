@@ -270,7 +270,7 @@ void frmMain::imgHelpButton_MouseUp() {
 void frmMain::lblExit_Click() {
     logic_.SaveSettings();
     if (windows().isDefined(QStringLiteral("frmExit"))) windows().show(QStringLiteral("frmExit"));
-    for (const char* w : {"frmHighScores", "frmNewGame", "frmConfirmBox", "frmConfirmBox2", "frmScoresCheck"})
+    for (const char* w : {"frmHighScores", "frmNewGame", "frmConfirmBox", "frmConfirmBox2", "frmScoresCheck", "frmReview"})
         windows().unload(QString::fromLatin1(w));
     windows().unload(Name);
 }
