@@ -6,6 +6,7 @@
 #include "ReviewText.h"
 #include "Texts.h"
 #include "WindowFonts.h"
+#include "Zoom.h"
 
 namespace rp {
 
@@ -29,18 +30,23 @@ void ReviewCard::showDecision(const advisor::ReviewedDecision& d) {
 void ReviewCard::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
+    // Drawn at 100 % and scaled: the window's zoom reaches lines and text alike.
+    const double zoom = zoom::factor();
+    p.scale(zoom, zoom);
+    const QRect rect(0, 0, qRound(QWidget::width() / zoom), qRound(QWidget::height() / zoom));
+    const int width = rect.width(), height = rect.height();
     p.setPen(QPen(Ink, 1));
-    p.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    p.drawRect(QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5));
     if (!decision_) {
         p.setFont(serifFont(10));
-        p.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, QStringLiteral("Select a decision\nto see its position"));
+        p.drawText(rect, Qt::AlignCenter | Qt::TextWordWrap, QStringLiteral("Select a decision\nto see its position"));
         return;
     }
     const advisor::ReviewedDecision& d = *decision_;
     const advisor::Position& pos = d.position;
     p.setFont(serifFont(10, true));
     p.setPen(Navy);
-    p.drawText(QRectF(8, 4, width() - 16, 18), Qt::AlignLeft | Qt::AlignVCenter,
+    p.drawText(QRectF(8, 4, width - 16, 18), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Turn %1, roll %2").arg(d.turn).arg(d.roll));
 
     // The dice; a keep is framed under the dice it keeps.
@@ -61,8 +67,8 @@ void ReviewCard::paintEvent(QPaintEvent*) {
 
     // The card: rows by columns, values filled then.
     const int columns = pos.gameType == 2 ? 1 : Columns;
-    const qreal rowTop = top + die + 14, rowH = (height() - rowTop - 22) / (CardRows.size() + 1);
-    const qreal captionW = 92, colW = (width() - 16 - captionW) / columns;
+    const qreal rowTop = top + die + 14, rowH = (height - rowTop - 22) / (CardRows.size() + 1);
+    const qreal captionW = 92, colW = (width - 16 - captionW) / columns;
     p.setFont(serifFont(8));
     auto cell = [&](int c, int i) { return QRectF(8 + captionW + (c - 1) * colW, rowTop + i * rowH, colW, rowH); };
     auto mark = [&](const advisor::Choice& ch, const QColor& colour, int i, int c, bool bonus) {
@@ -99,9 +105,9 @@ void ReviewCard::paintEvent(QPaintEvent*) {
     }
     p.setFont(serifFont(8));
     p.setPen(Made);
-    p.drawText(QRectF(8, height() - 18, width() / 2.0 - 8, 14), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("red: your choice"));
+    p.drawText(QRectF(8, height - 18, width / 2.0 - 8, 14), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("red: your choice"));
     p.setPen(Best);
-    p.drawText(QRectF(width() / 2.0, height() - 18, width() / 2.0 - 8, 14), Qt::AlignRight | Qt::AlignVCenter,
+    p.drawText(QRectF(width / 2.0, height - 18, width / 2.0 - 8, 14), Qt::AlignRight | Qt::AlignVCenter,
                QStringLiteral("green: best play"));
 }
 

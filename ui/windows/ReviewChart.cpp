@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "WindowFonts.h"
+#include "Zoom.h"
 
 namespace rp {
 
@@ -51,7 +52,12 @@ void ReviewChart::setCourse(const std::vector<advisor::TurnCourse>& turns, bool 
 void ReviewChart::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF area = QRectF(rect()).adjusted(44, 24, -12, -26);
+    // Drawn at 100 % and scaled: the window's zoom reaches lines and text alike.
+    const double zoom = zoom::factor();
+    p.scale(zoom, zoom);
+    const QRect rect(0, 0, qRound(QWidget::width() / zoom), qRound(QWidget::height() / zoom));
+    const int width = rect.width(), height = rect.height();
+    const QRectF area = QRectF(rect).adjusted(44, 24, -12, -26);
     p.setPen(QPen(Ink, 1));
     p.drawRect(area);
     if (turns_.size() < 2) return;

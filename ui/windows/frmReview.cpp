@@ -76,18 +76,19 @@ void openReview(Windows& windows, int p) {
 frmReview::frmReview(Windows& windows, ReviewSource source)
     : Window(windows, Name, size::ReviewWindow, Placement::Screen), source_(std::move(source)) {
     setWindowTitle(QStringLiteral("Game Review"));
-    const int inner = width() - 2 * Margin;
+    constexpr int Width = size::ReviewWindow.width / TwipsPerPixel;  // at 100 %
+    const int inner = Width - 2 * Margin;
 
     cboPlayer = new QComboBox(this);
     cboPlayer->setObjectName(QStringLiteral("cboPlayer"));
-    cboPlayer->setGeometry(Margin + 8, PaperTop + 12, 220, 28);
+    placePixels(*cboPlayer, {Margin + 8, PaperTop + 12, 220, 28});
     cboPlayer->setFont(serifFont(13, true));
     cboPlayer->setAccessibleName(QStringLiteral("Review of"));
     connect(cboPlayer, &QComboBox::activated, this, [this](int i) { fill(cboPlayer->itemData(i).toInt()); });
 
     lblSummary = new QLabel(this);
     lblSummary->setObjectName(QStringLiteral("lblSummary"));
-    lblSummary->setGeometry(Margin + 8, PaperTop + 42, inner - 16, 40);
+    placePixels(*lblSummary, {Margin + 8, PaperTop + 42, inner - 16, 40});
     lblSummary->setFont(serifFont(12));
     lblSummary->setWordWrap(true);
     lblSummary->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
@@ -97,14 +98,14 @@ frmReview::frmReview(Windows& windows, ReviewSource source)
     lblSummary->setPalette(navy);
 
     chartCourse = new ReviewChart(this);
-    chartCourse->setGeometry(Margin + 4, ChartTop, inner - CardWidth - 16, ChartHeight);
+    placePixels(*chartCourse, {Margin + 4, ChartTop, inner - CardWidth - 16, ChartHeight});
     cardPosition = new ReviewCard(pictures(), this);
-    cardPosition->setGeometry(width() - Margin - 4 - CardWidth, ChartTop, CardWidth, ChartHeight);
+    placePixels(*cardPosition, {Width - Margin - 4 - CardWidth, ChartTop, CardWidth, ChartHeight});
 
     lstDecisions = new QTableWidget(0, ColumnCount, this);
     lstDecisions->setObjectName(QStringLiteral("lstDecisions"));
     lstDecisions->setAccessibleName(QStringLiteral("Decisions, most costly first"));
-    lstDecisions->setGeometry(Margin + 4, ListTop, inner - 8, ListHeight);
+    placePixels(*lstDecisions, {Margin + 4, ListTop, inner - 8, ListHeight});
     lstDecisions->setHorizontalHeaderLabels({QStringLiteral("Turn"), QStringLiteral("Roll"), QStringLiteral("Dice"),
                                              QStringLiteral("Done"), QStringLiteral("Best play"), QStringLiteral("Cost")});
     lstDecisions->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -116,18 +117,15 @@ frmReview::frmReview(Windows& windows, ReviewSource source)
     lstDecisions->setFont(serifFont(10));
     lstDecisions->setStyleSheet(QStringLiteral("QTableWidget { background: #fffaf0; color: #000080; }"));
     auto* head = lstDecisions->horizontalHeader();
-    head->setSectionResizeMode(QHeaderView::Fixed);
-    for (auto [c, w] : {std::pair{Turn, 44}, std::pair{Roll, 40}, std::pair{Dice, 100}, std::pair{Cost, 56}})
-        lstDecisions->setColumnWidth(c, w);
-    const int rest = lstDecisions->width() - 44 - 40 - 100 - 56 - 22;
-    lstDecisions->setColumnWidth(Done, rest / 2);
-    lstDecisions->setColumnWidth(BestPlay, rest - rest / 2);
+    // The sentences share what the short columns leave, at any zoom.
+    for (int c : {Turn, Roll, Dice, Cost}) head->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    for (int c : {Done, BestPlay}) head->setSectionResizeMode(c, QHeaderView::Stretch);
     connect(lstDecisions, &QTableWidget::currentCellChanged, this, [this](int row) { selectDecision(row); });
 
     imgDoneButton = new ImageButton(pictures(), sound(), QStringLiteral("Done"), this);
     imgDoneButton->setObjectName(QStringLiteral("imgDoneButton"));
-    imgDoneButton->setGeometry((width() - size::ImageButton.widthPx()) / 2, ListTop + ListHeight + 10,
-                               size::ImageButton.widthPx(), size::ImageButton.heightPx());
+    placePixels(*imgDoneButton, {(Width - size::ImageButton.widthPx()) / 2, ListTop + ListHeight + 10,
+                                 size::ImageButton.widthPx(), size::ImageButton.heightPx()});
     imgDoneButton->setKeyboardFocusable(true);
     imgDoneButton->setToolTip(QStringLiteral("Back (Enter or Escape)"));
     imgDoneButton->setAction([this] { imgDoneButton_MouseUp(); });
