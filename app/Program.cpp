@@ -20,6 +20,7 @@
 #include "Zoom.h"
 #include "frmMain.h"
 #include "frmResumeGame.h"
+#include "frmReview.h"
 #include "frmSplash.h"
 
 namespace rp {
@@ -39,9 +40,13 @@ Program::Program(ProgramParts parts)
     installAccessibleControls();
     defineGameWindows(windows, logic, {seats, store}, [this] { return advisor.startValue(); });
     windows.define<frmResumeGame>();
+    // Computers have no review: their cost is known.
+    defineReviewWindow(windows, {&moves, [this](std::string& error) { return advisor.get(error); },
+                                 [this](int p) { return !seats.isComputer(p); }});
     windows.define(frmMain::Name, [this](Windows& ws) {
         auto* main = new frmMain(ws, logic);
         new TableHint(*main, [this](std::string& error) { return advisor.get(error); }, seats);
+        main->setMoveLog(&moves);
         new TableZoom(*main, ws);
         auto* undo = new TableUndo(*main, logic, seats);
         new GameKeeper(ws, *main, logic, seats, *undo, gameFile);

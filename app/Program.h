@@ -16,6 +16,7 @@
 #include "IniSettingsStore.h"
 #include "LazyAdvisor.h"
 #include "LazySound.h"
+#include "MoveLog.h"
 #include "Logic.h"
 #include "Opponent.h"
 #include "TableForwarder.h"
@@ -63,6 +64,7 @@ public:
     GameFile gameFile;  // the game in progress, kept for the next start
     mdlLogic logic;
     LazyAdvisor advisor;  // advisor.bin beside the program
+    advisor::MoveLog moves;  // every roll and entry of the game, for its review
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

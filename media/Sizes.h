@@ -85,11 +85,15 @@ inline constexpr Rect EndGameFlashLeft{150, 120, 1440, 960};
 inline constexpr Rect EndGameFlashRight{6510, 120, 1440, 960};
 inline constexpr int EndGameBodyTop = 1140;
 inline constexpr Rect EndGameDone{3270, 4845, 1545, 375};
+inline constexpr Rect EndGameReview{5190, 4845, 1545, 375};
 
 // Scores check window: the main window's card, paper at the same offset,
 // under a title band that the background carries.
 inline constexpr Box ScoresCheckWindow{5565, 8100};
 inline constexpr Rect ScoresCheckPaper{195, 945, 5175, 6375};
 inline constexpr Rect ScoresCheckDone{2010, 7470, 1545, 375};
+inline constexpr Rect ScoresCheckReview{3705, 7470, 1545, 375};
+// The game review: the chart, the small card and the list of decisions.
+inline constexpr Box ReviewWindow{12000, 9000};
 
 }  // namespace rp::size

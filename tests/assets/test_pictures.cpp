@@ -41,7 +41,8 @@ std::map<std::string, QSize> exactSizes()
         {"rightflash.jpg", sizeOf(sz::EndGameFlashRight.box())},
         // One picture for both windows: the wider closing window's size.
         {"splash.jpg", sizeOf(sz::ExitWindow)}, {"soundoffup.jpg", sizeOf(sz::ImageButton)}};
-    for (const char* cmd : {"roll", "newgame", "scores", "help", "sound", "confirm", "cancel", "done", "hint"})
+    for (const char* cmd : {"roll", "newgame", "scores", "help", "sound", "confirm", "cancel", "done", "hint",
+                            "review"})
         m[std::string(cmd) + "up.jpg"] = m[std::string(cmd) + "dn.jpg"] = sizeOf(sz::ImageButton);
     for (const char* seat : {"seatperson", "seateasy", "seatmedium", "seathard", "paceslow", "pacenormal", "pacefast"})
         m[std::string(seat) + ".jpg"] = sizeOf(sz::NewGameSeat1.box());
@@ -186,8 +187,9 @@ TEST(Pictures, DialogControlsFitTheirWindowsWithoutOverlapping)
         for (const sz::Rect& r : {sz::ScoresNameA1, sz::ScoresScoreA1, sz::ScoresNameB1, sz::ScoresScoreB1})
             scores.push_back(row(r, i, sz::ScoresRowStep));
     const std::vector<sz::Rect> confirm = {sz::ConfirmMessage, sz::ConfirmButton, sz::CancelButton};
-    const std::vector<sz::Rect> endGame = {sz::EndGameFlashLeft, sz::EndGameFlashRight, sz::EndGameDone};
-    const std::vector<sz::Rect> check = {sz::ScoresCheckPaper, sz::ScoresCheckDone};
+    const std::vector<sz::Rect> endGame = {sz::EndGameFlashLeft, sz::EndGameFlashRight, sz::EndGameDone,
+                                           sz::EndGameReview};
+    const std::vector<sz::Rect> check = {sz::ScoresCheckPaper, sz::ScoresCheckDone, sz::ScoresCheckReview};
 
     const std::pair<const std::vector<sz::Rect>*, sz::Box> windows[] = {
         {&newGame, sz::NewGameWindow}, {&scores, sz::ScoresWindow}, {&confirm, sz::ConfirmWindow},
@@ -203,7 +205,7 @@ TEST(Pictures, DialogControlsFitTheirWindowsWithoutOverlapping)
         }
     // Buttons keep the size their pictures are drawn at.
     for (const sz::Rect& b : {sz::NewGameDone, sz::ScoresDone, sz::ConfirmButton, sz::CancelButton,
-                              sz::EndGameDone, sz::ScoresCheckDone})
+                              sz::EndGameDone, sz::ScoresCheckDone, sz::EndGameReview, sz::ScoresCheckReview})
         EXPECT_TRUE(b.width == sz::ImageButton.width && b.height == sz::ImageButton.height) << b.left;
     EXPECT_EQ(sz::ScoresReset.box().width, sz::ResetButton.width);
     EXPECT_GE(sz::EndGameBodyTop, sz::EndGameFlashLeft.top + sz::EndGameFlashLeft.height);

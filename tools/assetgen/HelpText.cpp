@@ -142,6 +142,39 @@ rest of that column is worth. It plays well but is not the best possible,
 and its expected score is an estimate.
 
 
+GAME REVIEW
+-----------
+After a game the "Review" button of the results (and of each person's
+score card) shows how far each decision was from best play, and how much
+was luck. A sentence adds it up, for example:
+
+  Best play from the start expects 263.7. Your decisions cost 18.4
+  points and the dice gave you +5.7: 251.
+
+A decision (the dice kept after roll 1 or 2, the box taken) costs what
+best play expected from its best choice less what it expected from
+yours. A roll's luck is what best play expected after the dice landed
+less what it expected just before. So your score is the start value,
+less the costs, plus the luck. In the one-column game these figures are
+exact; in the three-column game they come from the hint's heuristic and
+say "estimated".
+
+The chart shows, after each turn, the final score best play would now
+expect (blue) and the points banked so far (brown); the costliest turns
+are circled in red. Below it every decision is listed, most costly
+first, each as a sentence such as
+
+  Turn 7, roll 2: kept 5 5 - best keeps 2 2 5 5 (-5.6)
+
+Select one (arrow keys) to see that position on the small card: your
+choice framed in red, best play's in green. A move the rules forced is
+not listed. With a screen reader each row reads as that sentence and the
+chart reads its numbers turn by turn.
+
+The moves are kept in memory only while the game lasts. Computer players
+have no review; a person who asked for hints has one like anyone else.
+
+
 PLAYING BY KEYBOARD
 -------------------
 Every click has a key. On the table:

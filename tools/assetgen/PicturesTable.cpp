@@ -384,7 +384,8 @@ void addTablePictures(PictureSet& set)
     for (Command c : {Command{"roll", "Roll"}, Command{"newgame", "New Game"},
                       Command{"scores", "High Scores"}, Command{"help", "Help"},
                       Command{"confirm", "Confirm"}, Command{"cancel", "Cancel"},
-                      Command{"done", "Done"}, Command{"hint", "Hint"}}) {
+                      Command{"done", "Done"}, Command{"hint", "Hint"},
+                      Command{"review", "Review"}}) {
         set[std::string(c.file) + "up.jpg"] = {button(c.word, false), {}};
         set[std::string(c.file) + "dn.jpg"] = {button(c.word, true), {}};
     }

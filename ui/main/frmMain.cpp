@@ -8,6 +8,7 @@
 
 #include "AssetNames.h"
 #include "Zoom.h"
+#include "MoveLog.h"
 #include "Texts.h"
 
 namespace rp {
@@ -178,7 +179,9 @@ void frmMain::setDieAnimator(int die, int element, bool on) {
 void frmMain::imgRollButton_MouseDown() { logic_.RollButtonMouseDown(); }
 void frmMain::imgRollButton_MouseUp() {
     const int rolls = state().RollCount;
+    if (moveLog_) moveLog_->aboutToRoll(state());
     logic_.RollButtonMouseUp();
+    if (moveLog_) moveLog_->passed(state());
     if (state().RollCount != rolls) emit rollStarted();
 }
 // The keyboard's roll: the release alone, without the pressed picture or click.
@@ -188,7 +191,10 @@ void frmMain::imgKeepDice_Click(int index) { logic_.KeepDiceClick(index); }
 void frmMain::lblGame_Click(int column, int index) {
     const QString who = playerOnTurn();
     emit aboutToEnter();
-    if (logic_.ScoreBoxClick(column, index)) {
+    if (moveLog_) moveLog_->aboutToEnter(state(), column, index, false);
+    const bool taken = logic_.ScoreBoxClick(column, index);
+    if (moveLog_) moveLog_->passed(state());
+    if (taken) {
         const auto& caption = text::RowCaptions[index - 1];
         announce(computerOnTurn_ && !who.isEmpty()
                      ? QStringLiteral("%1 enters %2 in %3, Game %4")
@@ -203,7 +209,10 @@ void frmMain::lblGame_Click(int column, int index) {
 void frmMain::lblGameY_Click(int column, int index) {
     const QString who = playerOnTurn();
     emit aboutToEnter();
-    if (logic_.BonusBoxClick(column, index)) {
+    if (moveLog_) moveLog_->aboutToEnter(state(), column, index, true);
+    const bool taken = logic_.BonusBoxClick(column, index);
+    if (moveLog_) moveLog_->passed(state());
+    if (taken) {
         announce(computerOnTurn_ && !who.isEmpty()
                      ? QStringLiteral("%1 enters %2 in Pentaro box %3, Game %4")
                            .arg(who, lblGameY(column, index)->text())
@@ -295,7 +304,7 @@ void frmMain::imgHelpButton_MouseUp() {
 void frmMain::lblExit_Click() {
     logic_.SaveSettings();
     if (windows().isDefined(QStringLiteral("frmExit"))) windows().show(QStringLiteral("frmExit"));
-    for (const char* w : {"frmHighScores", "frmNewGame", "frmConfirmBox", "frmConfirmBox2", "frmScoresCheck"})
+    for (const char* w : {"frmHighScores", "frmNewGame", "frmConfirmBox", "frmConfirmBox2", "frmScoresCheck", "frmReview"})
         windows().unload(QString::fromLatin1(w));
     windows().unload(Name);
 }

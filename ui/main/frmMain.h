@@ -20,6 +20,10 @@ class QTimer;
 
 namespace rp {
 
+namespace advisor {
+class MoveLog;
+}
+
 class frmMain : public Window, public TableView {
     Q_OBJECT
 public:
@@ -94,6 +98,8 @@ public:
     void setComputerOnTurn(std::function<bool()> query) { computerOnTurn_ = std::move(query); }
     bool computerOnTurn() const { return computerOnTurn_ && computerOnTurn_(); }
     void setComputerActing(bool acting) { computerActing_ = acting; }
+    // Told of each roll and entry passed to the rules (the game review's record).
+    void setMoveLog(advisor::MoveLog* log) { moveLog_ = log; }
     // The game as the table shows it, for readers beside the rules.
     const GameState& gameState() { return state(); }
 
@@ -155,6 +161,7 @@ private:
     std::function<void()> hint_;
     std::function<bool()> computerOnTurn_;
     bool computerActing_ = false;
+    advisor::MoveLog* moveLog_ = nullptr;
     std::array<std::array<TableLabel*, 21>, 4> lblGame_{};
     std::array<std::array<TableLabel*, 4>, 4> lblGameY_{};
     std::array<std::array<QTimer*, 7>, 6> animators_{};

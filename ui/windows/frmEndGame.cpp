@@ -12,6 +12,7 @@
 #include "SeatSettings.h"
 #include "Texts.h"
 #include "WindowFonts.h"
+#include "frmReview.h"
 #include "frmScoresCheck.h"
 
 namespace rp {
@@ -131,7 +132,16 @@ frmEndGame::frmEndGame(Windows& windows, mdlLogic& logic)
     imgDone->setKeyboardFocusable(true);
     imgDone->setToolTip(QStringLiteral("On to the high scores (Enter or Escape)"));
     imgDone->setAction([this] { imgDone_MouseUp(); });
-    setTabOrder(previous, imgDone);
+    imgReview = new ImageButton(pictures(), sound(), QStringLiteral("Review"), this);
+    imgReview->setObjectName(QStringLiteral("imgReview"));
+    placeTwips(*imgReview, size::EndGameReview.left, size::EndGameReview.top, size::EndGameReview.box());
+    imgReview->setKeyboardFocusable(true);
+    imgReview->setToolTip(QStringLiteral("How far each decision was from best play, and the luck of the dice"));
+    imgReview->setAction([this] { imgReview_MouseUp(); });
+    imgReview->hide();
+    // Tab goes from the names to the review and done, then round again.
+    setTabOrder(previous, imgReview);
+    setTabOrder(imgReview, imgDone);
 }
 
 void frmEndGame::Form_Load() {
@@ -189,6 +199,14 @@ void frmEndGame::Form_Load() {
         show(7, s.GrandTotal(p));
     }
     showBestPlay();
+    imgReview->setPictures("reviewup.jpg", "reviewdn.jpg");
+    for (int p = 1; p <= s.NumPlayers && p <= MaxPlayers; ++p)
+        if (reviewOffered(windows(), p)) imgReview->show();
+}
+
+void frmEndGame::imgReview_MouseUp() {
+    for (int p = 1; p <= state().NumPlayers && p <= MaxPlayers; ++p)
+        if (reviewOffered(windows(), p)) return openReview(windows(), p);
 }
 
 void frmEndGame::showBestPlay() {

@@ -49,6 +49,9 @@ public:
     QLabel *imgLeft, *imgRight;
     QTimer *Timer1, *Timer2;
     ImageButton* imgDone;
+    // The game review of the first person (each person's from the review itself).
+    ImageButton* imgReview;
+    void imgReview_MouseUp();
 
 protected:
     void Form_Load() override;

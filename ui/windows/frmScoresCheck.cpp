@@ -10,6 +10,7 @@
 #include "Layout.h"
 #include "Texts.h"
 #include "WindowFonts.h"
+#include "frmReview.h"
 
 namespace rp {
 
@@ -103,12 +104,22 @@ frmScoresCheck::frmScoresCheck(Windows& windows)
     imgDoneButton->setKeyboardFocusable(true);
     imgDoneButton->setToolTip(QStringLiteral("Back to the results (Enter or Escape)"));
     imgDoneButton->setAction([this] { imgDoneButton_MouseUp(); });
+
+    imgReviewButton = new ImageButton(pictures(), sound(), QStringLiteral("Review"), this);
+    imgReviewButton->setObjectName(QStringLiteral("imgReviewButton"));
+    const auto& rv = size::ScoresCheckReview;
+    placeTwips(*imgReviewButton, rv.left, rv.top, rv.box());
+    imgReviewButton->setKeyboardFocusable(true);
+    imgReviewButton->setToolTip(QStringLiteral("How far each decision was from best play, and the luck of the dice"));
+    imgReviewButton->setAction([this] { openReview(this->windows(), shown_); });
+    imgReviewButton->hide();
 }
 
 void frmScoresCheck::Form_Load() {
     imgPaper->setPixmap(pictures().get("paper.jpg"));
     setBackground("scorescheckbgnd.jpg");
     imgDoneButton->setPictures("doneup.jpg", "donedn.jpg");
+    imgReviewButton->setPictures("reviewup.jpg", "reviewdn.jpg");
 }
 
 void frmScoresCheck::setChip(int column, bool shown) {
@@ -149,6 +160,8 @@ void frmScoresCheck::ShowScoresCheck(int p) {
         lblChipTotal[c]->clear();
     }
     lblPlayer->setText(qstr(s.PlayerName(p)));
+    shown_ = p;
+    imgReviewButton->setVisible(reviewOffered(windows(), p));
     fillColumn(p, 1);
     fillBonusBoxes(p, 1);
     for (int c = 1; c <= Columns; ++c) {

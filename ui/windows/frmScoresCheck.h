@@ -33,6 +33,8 @@ public:
     std::array<QLabel*, 4> lblChipTotal{}, imgPentaroChip{};  // 1-based
     QLabel* imgPaper;
     ImageButton* imgDoneButton;
+    // The game review of the player shown, for a person.
+    ImageButton* imgReviewButton;
 
 protected:
     void Form_Load() override;
@@ -47,6 +49,7 @@ private:
 
     std::array<std::array<QLabel*, 21>, 4> lblGame_{};
     std::array<std::array<QLabel*, 4>, 4> lblGameY_{};
+    int shown_ = 0;
 };
 
 }  // namespace rp
