@@ -14,6 +14,7 @@ GameKeeper::GameKeeper(Windows& windows, frmMain& table, mdlLogic& logic, Seats&
                        GameFile& file)
     : QObject(&table), windows_(windows), table_(table), logic_(logic), seats_(seats), undo_(undo), file_(file) {
     table_.installEventFilter(this);
+    logic_.setGameOverHook([this] { forget(); });
     connect(&undo_, &TableUndo::entryKept, this, [this] {
         const GameState& s = logic_.state();
         if (s.Winner != 0 || !s.GameInProgress) forget();

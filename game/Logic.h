@@ -80,6 +80,10 @@ public:
     // Which players' totals may enter the high-score tables (all when unset):
     // the tables record unaided play by people.
     void setHighScoreGate(std::function<bool(int player)> gate) { highScoreGate_ = std::move(gate); }
+    // Runs as the last entry ends the game, before any total is recorded:
+    // whatever keeps the unfinished game must let go of it first, so that a
+    // game killed now is never finished, and recorded, a second time.
+    void setGameOverHook(std::function<void()> hook) { gameOverHook_ = std::move(hook); }
 
 private:
     enum class Section { Upper, Lower };
@@ -109,6 +113,7 @@ private:
     SettingsStore& store_;
     DiceSource dice_;
     std::function<bool(int player)> highScoreGate_;
+    std::function<void()> gameOverHook_;
 };
 
 }  // namespace rp

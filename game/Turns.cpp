@@ -120,6 +120,7 @@ void mdlLogic::ShowPlayerCard(int player) {
 }
 
 void mdlLogic::FinishGame() {
+    if (gameOverHook_) gameOverHook_();
     for (int p = 1; p <= s_.NumPlayers; ++p) {
         if (s_.GameType != 2) {
             for (int c = 1; c <= Columns; ++c) {

@@ -42,9 +42,11 @@ def main():
         print(f"uninterrupted in {length:.1f} s: {whole_result[0]}")
         rng = random.Random()
         progress = []
+        out = None
         for k in range(kills):
-            out, err = run(player, killed_dir, kill_after=rng.uniform(0.1, max(0.6, length * 0.15)))
+            out, err = run(player, killed_dir, kill_after=rng.uniform(0.05, max(0.3, length * 0.3)))
             if any(l.startswith("player") for l in out.splitlines()):
+                # Finished before its kill: this run is the end of the game.
                 print(f"kill {k + 1}: the game ended before the kill")
                 break
             starts = [l for l in out.splitlines() if l.startswith("start")]
@@ -52,7 +54,9 @@ def main():
             for line in err.splitlines():
                 if line.startswith("Real Pentaro"):
                     print(line)
-        out, err = run(player, killed_dir)
+            out = None
+        if out is None:
+            out, err = run(player, killed_dir)
         starts = [l for l in out.splitlines() if l.startswith("start")]
         print("starts after each kill:", progress + starts)
         result = [l for l in out.splitlines() if not l.startswith("start")]
