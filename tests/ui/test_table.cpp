@@ -321,6 +321,22 @@ private slots:
         QVERIFY(start.programEnded);
     }
 
+    // Hand-edited settings: the readable values stay, the player is told on the table.
+    void settingsTroubleIsToldOnTheTable() {
+        auto dir = std::make_shared<QTemporaryDir>();
+        QFile ini(dir->filePath(QStringLiteral("RealPentaro.ini")));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[Params]\nSound=0\n[HighScores]\nAScore1=900\nAName1=Ann\n");
+        ini.close();
+        TableRig rig(TableRig::Start::ThroughSplash, dir);
+        QTRY_COMPARE(rig.messages, QStringList{"Some settings could not be read: defaults are used."});
+        QCOMPARE(rig.state.AScore(1), 900);
+        QCOMPARE(rig.state.AName(1), std::string("Ann"));
+        QVERIFY(rig.state.SoundOn);
+        QVERIFY(QFile::exists(ini.fileName() + ".bad"));
+        QCOMPARE(rig.stored("Params", "Sound"), std::string("True"));
+    }
+
     // Help in the game's own window, read from readme.txt beside the program.
     void helpShowsTheReadmeOrSaysWhyNot() {
         TableRig rig;

@@ -15,9 +15,9 @@ namespace rp {
 
 namespace {
 
-constexpr size::Box HelpWindow{6900, 7545};
-constexpr size::Rect HelpText{195, 945, 6510, 5880};
-constexpr size::Rect HelpDone{2677, 7005, 1545, 375};
+constexpr size::Box HelpWindow{7965, 7545};
+constexpr size::Rect HelpText{195, 945, 7575, 5880};
+constexpr size::Rect HelpDone{3210, 7005, 1545, 375};
 
 bool underline(const QString& line, QChar c) {
     const QString t = line.trimmed();
@@ -83,7 +83,8 @@ frmHelp::frmHelp(Windows& windows) : Window(windows, Name, HelpWindow, Placement
         "QTextBrowser { background: rgb(250, 244, 226); color: rgb(20, 20, 60);"
         " border: 1px solid rgb(90, 70, 40); padding: 6px; }"));
     txtHelp->document()->setDefaultStyleSheet(QStringLiteral(
-        "h1 { color: rgb(120, 30, 20); } h2 { color: rgb(0, 0, 128); } pre { font-family: monospace; }"));
+        "h1 { color: rgb(120, 30, 20); font-size: 15pt; } h2 { color: rgb(0, 0, 128); font-size: 12pt; }"
+        " pre { font-family: monospace; font-size: 8pt; }"));
 
     imgDoneButton = new ImageButton(pictures(), sound(), QStringLiteral("Done"), this);
     imgDoneButton->setObjectName(QStringLiteral("imgDoneButton"));
