@@ -69,9 +69,10 @@ private slots:
             QVERIFY(placed > 100);
             QCOMPARE(rig.table->lblGame(1, 20)->font().pointSizeF(), 9.75 * z);
             // The pictures: the @2x files, scaled to the control in device pixels.
-            for (auto [label, file] : {std::pair<QLabel*, const char*>{rig.table->imgRollButton, "rollup"},
+            // The idle table's roll button shows its unavailable look.
+            for (auto [label, file] : {std::pair<QLabel*, const char*>{rig.table->imgRollButton, "rolloff"},
                                        {rig.table->imgKeepDice[1], "die6"}}) {
-                const QString ext = QString::fromLatin1(file) == "rollup" ? ".jpg" : ".gif";
+                const QString ext = QString::fromLatin1(file) == "rolloff" ? ".jpg" : ".gif";
                 QImage hi(rig.program->pictures.folder() + "/" + file + "@2x" + ext);
                 QVERIFY(!hi.isNull());
                 const QSize device = label->size() * ratio;

@@ -3,7 +3,7 @@
 #include <QPainter>
 
 #include "CardLayout.h"
-#include "Twips.h"
+#include "Layout.h"
 #include "frmMain.h"
 
 namespace rp {
@@ -12,7 +12,7 @@ TableOneColumn::TableOneColumn(frmMain& table) : QWidget(&table), table_(table) 
     setObjectName(QStringLiteral("TableOneColumn"));
     // Clicks go through to the boxes, which say why they take none.
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setGeometry(table.rect());
+    placeTwips(*this, 0, 0, size::MainClient);
     hide();
     connect(&table_, &frmMain::turnChanged, this, [this] { refresh(); });
 }
@@ -35,6 +35,7 @@ void TableOneColumn::refresh() {
 
 void TableOneColumn::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    p.scale(zoom::factor(), zoom::factor());
     const QColor veil(246, 240, 224, 175);
     // Columns 2 and 3 from their headings to the grid's foot, inside the frame.
     p.fillRect(QRect(QPoint(px(card::ColumnLeft[2]) + 1, px(1215)), QPoint(px(5235) - 1, px(6765) - 1)), veil);

@@ -61,8 +61,9 @@ void TableStandings::refresh() {
         const int room = StripWidth / players;  // twips for each entry
         const QString tail = QStringLiteral(": ") + total;
         const QString shown =
-            fm.elidedText(name, Qt::ElideRight, px(room) - fm.horizontalAdvance(tail) - 8) + tail;
-        const int width = std::min(room, (fm.horizontalAdvance(shown) + 8) * TwipsPerPixel);
+            fm.elidedText(name, Qt::ElideRight, zoom::px(room) - fm.horizontalAdvance(tail) - 8) + tail;
+        // Measured at the zoom, kept in twips at 100 %, as every place is.
+        const int width = std::min(room, int((fm.horizontalAdvance(shown) + 8) * TwipsPerPixel / zoom::factor()));
         right -= width;
         placeTwips(*l, right, StripTop, width, StripHeight);
         if (l->text() != shown) l->setText(shown);

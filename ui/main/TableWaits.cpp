@@ -24,9 +24,11 @@ bool TableWaits::eventFilter(QObject*, QEvent* event) {
     if (!table_.tmrNext->isActive()) return false;
     if (type == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        // Modifiers alone are no answer; a key held from the entry is none either.
+        // Modifiers alone are no answer, nor a key held from the entry; a
+        // shortcut (Ctrl+Z takes the entry back) does its own work on the sign.
         if (key->isAutoRepeat() || key->key() == Qt::Key_Control || key->key() == Qt::Key_Shift ||
-            key->key() == Qt::Key_Alt || key->key() == Qt::Key_Meta)
+            key->key() == Qt::Key_Alt || key->key() == Qt::Key_Meta ||
+            (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
             return false;
         // Then the key does its own work for the next player: a roll key rolls.
         table_.tmrNext_Timer();

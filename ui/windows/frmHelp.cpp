@@ -83,8 +83,8 @@ frmHelp::frmHelp(Windows& windows) : Window(windows, Name, HelpWindow, Placement
         "QTextBrowser { background: rgb(250, 244, 226); color: rgb(20, 20, 60);"
         " border: 1px solid rgb(90, 70, 40); padding: 6px; }"));
     txtHelp->document()->setDefaultStyleSheet(QStringLiteral(
-        "h1 { color: rgb(120, 30, 20); font-size: 15pt; } h2 { color: rgb(0, 0, 128); font-size: 12pt; }"
-        " pre { font-family: monospace; font-size: 8pt; }"));
+        "h1 { color: rgb(120, 30, 20); font-size: x-large; } h2 { color: rgb(0, 0, 128); font-size: large; }"
+        " pre { font-family: monospace; font-size: small; }"));
 
     imgDoneButton = new ImageButton(pictures(), sound(), QStringLiteral("Done"), this);
     imgDoneButton->setObjectName(QStringLiteral("imgDoneButton"));
