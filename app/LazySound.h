@@ -20,6 +20,9 @@ public:
         else if (soundOn_) pending_ = sound;
     }
 
+    // Until the device is opened nobody knows; the table asks after that.
+    bool deviceFound() const override { return !player_ || player_->deviceFound(); }
+
     void start() {
         if (player_) return;
         player_ = backend_ ? std::make_unique<SoundPlayer>(soundOn_, folder_, std::move(backend_))

@@ -13,6 +13,7 @@
 #include "GameWindows.h"
 #include "RandomDice.h"
 #include "TableComputer.h"
+#include "TableHelpers.h"
 #include "TableHint.h"
 #include "TableLabel.h"
 #include "TableUndo.h"
@@ -51,6 +52,8 @@ Program::Program(ProgramParts parts)
         auto* undo = new TableUndo(*main, logic, seats);
         new GameKeeper(ws, *main, logic, seats, *undo, gameFile);
         new TableComputer(*main, seats, [this](int p, std::string& error) { return opponent(p, error); });
+        installTableHelpers(*main, store);
+        main->installEventFilter(this);  // settings trouble is told once it shows
         return main;
     });
     windows.setOnZoomChosen([this](int percent) {
@@ -64,6 +67,21 @@ Program::Program(ProgramParts parts)
             main->announce(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
                                .replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
     };
+    // Told where the player looks, once the table is there to look at.
+    store.setTroubleListener([this](std::string_view text) {
+        untold_.emplace_back(text);
+        QTimer::singleShot(0, &windows, [this] { tellTrouble(); });
+    });
+}
+
+void Program::tellTrouble() {
+    auto* main = windows.find<frmMain>();
+    if (!main || !main->isVisible()) return;
+    while (!untold_.empty()) {
+        state.MessageText = untold_.front();
+        untold_.erase(untold_.begin());
+        services.showMessage();
+    }
 }
 
 void Program::chooseStartZoom() {
@@ -92,7 +110,11 @@ bool Program::start() {
 }
 
 bool Program::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Paint) {
+    if (event->type() == QEvent::Show && watched == windows.find<frmMain>()) {
+        if (!untold_.empty()) QTimer::singleShot(0, &windows, [this] { tellTrouble(); });
+        return false;
+    }
+    if (event->type() == QEvent::Paint && watched == windows.find<frmSplash>()) {
         watched->removeEventFilter(this);
         QTimer::singleShot(0, &windows, [this] { finishStart(); });
     }

@@ -9,6 +9,8 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "GameState.h"
 #include "Seats.h"
@@ -78,6 +80,8 @@ private:
     std::uint64_t opponentSeed_;
     std::array<std::unique_ptr<advisor::Opponent>, MaxPlayers + 1> opponents_;
     std::array<SeatKind, MaxPlayers + 1> opponentKinds_{};
+    std::vector<std::string> untold_;  // settings trouble the player has not been told
+    void tellTrouble();
     void reportBadPictures(const QStringList& bad);
 };
 

@@ -69,6 +69,13 @@ public:
     // Clicks on the card; true when the entry was taken and the turn ended.
     bool ScoreBoxClick(int column, int row);
     bool BonusBoxClick(int column, int box);
+    // The decisions behind those clicks, shared with the preview: whether
+    // the box takes a click now, and the entry itself (-1: the gate refused).
+    bool ScoreBoxOpen(int column, int row) const;
+    Int16 EnterScoreBox(int column, int row);
+    bool BonusBoxOpen(int column, int box) const;
+    // Boxes 2 and 3 go in order, and only with a five of a kind.
+    bool BonusBoxReady(int column, int box) const;
 
     // Settings and high scores.
     void LoadSettings();
@@ -102,7 +109,6 @@ private:
     void ShowHighScores();
     void StoreHighScores();
     void WriteHighScoreStore(bool withSound);
-    bool LoadStoredTables();
 
     void Play(std::string_view sound);
 

@@ -13,6 +13,8 @@ class SoundSink {
 public:
     virtual ~SoundSink() = default;
     virtual void play(std::string_view sound) = 0;
+    // False when no sound can be heard on this machine: no audio device.
+    virtual bool deviceFound() const { return true; }
 };
 
 class GameServices : public SoundSink {
@@ -42,8 +44,9 @@ public:
     // Makes the writes durable. False when they could not be stored; the
     // store has then told the user once why.
     virtual bool flush() = 0;
-    // The stored values cannot be loaded: keep a copy for the user, say so,
-    // and start again from an empty store.
+    // Some stored values cannot be read (reason says which): keep a copy of
+    // the store as it is for the user and say so. The readable values stay;
+    // the game writes its defaults over the others.
     virtual void setAside(std::string_view reason) = 0;
 };
 

@@ -31,63 +31,52 @@ std::optional<Int16> parseScore(const std::string& text) {
 }  // namespace
 
 void mdlLogic::LoadSettings() {
+    // Each value stands on its own: one that cannot be read falls back to its
+    // default, the rest are kept. A store with nothing in it is a first start.
+    std::string damage;
+    auto note = [&damage](const std::string& what) {
+        if (!damage.empty()) damage += "; ";
+        damage += what;
+    };
     const std::string sound = store_.read(Params, "Sound");
-    bool loaded = false;
-    if (!sound.empty()) {
-        if (sound != "True" && sound != "False") {
-            store_.setAside("the sound switch \"" + sound + "\" is neither True nor False");
-        } else {
-            loaded = LoadStoredTables();
-        }
-    }
-    if (!loaded) {
-        // A new store (or one set aside): the first-start tables and sound on.
-        for (int i = 1; i <= Places; ++i) {
-            s_.AScore(i) = text::DefaultScore;
-            s_.AName(i) = std::string(text::FirstStartNames[i - 1]);
-            s_.BScore(i) = text::DefaultScore;
-            s_.BName(i) = std::string(text::FirstStartNames[i - 1]);
-        }
-        s_.AHighlight.fill(false);
-        s_.BHighlight.fill(false);
-        WriteHighScoreStore(false);
-        store_.write(Params, "Sound", "True");
-        store_.flush();
-        ShowHighScores();
-    }
-    s_.SoundOn = store_.read(Params, "Sound") == "True";
-}
+    bool anything = !sound.empty();
+    if (!sound.empty() && sound != "True" && sound != "False")
+        note("the sound switch \"" + sound + "\" is neither True nor False");
 
-// Reads both tables; sets the store aside and answers false when a score
-// cannot be read. Nothing in memory changes unless all of it could be read.
-bool mdlLogic::LoadStoredTables() {
-    Array1<Int16, Places> aScore, bScore;
-    Array1<std::string, Places> aName, bName;
-    for (int i = 1; i <= Places; ++i) {
-        for (auto [name, scores] : {std::pair{"AScore", &aScore}, std::pair{"BScore", &bScore}}) {
-            const std::string k = key(name, i);
+    struct Table {
+        const char *scoreKey, *nameKey;
+        Array1<Int16, Places>& scores;
+        Array1<std::string, Places>& names;
+    };
+    for (Table t : {Table{"AScore", "AName", s_.AScore, s_.AName}, Table{"BScore", "BName", s_.BScore, s_.BName}}) {
+        for (int i = 1; i <= Places; ++i) {
+            const std::string k = key(t.scoreKey, i);
             const std::string value = store_.read(HighScores, k);
+            std::string name = store_.read(HighScores, key(t.nameKey, i));
+            anything = anything || !value.empty() || !name.empty();
             const auto score = parseScore(value);
-            if (!score) {
-                store_.setAside(value.empty()
-                                    ? k + " is missing"
-                                    : k + " \"" + value + "\" is not a whole number from "
-                                          "-32768 to 32767");
-                return false;
-            }
-            (*scores)(i) = *score;
+            if (!score && !value.empty()) note(k + " \"" + value + "\" is not a whole number from -32768 to 32767");
+            t.scores(i) = score ? *score : text::DefaultScore;
+            // A place whose score is lost is the first start's place.
+            if (!score) name = std::string(text::FirstStartNames[i - 1]);
+            t.names(i) = name;
         }
-        aName(i) = store_.read(HighScores, key("AName", i));
-        bName(i) = store_.read(HighScores, key("BName", i));
     }
-    s_.AScore = aScore;
-    s_.BScore = bScore;
-    s_.AName = aName;
-    s_.BName = bName;
+    // Missing scores beside stored ones are damage too; in a new store they are not.
+    if (anything)
+        for (std::string_view name : {"AScore", "BScore"})
+            for (int i = 1; i <= Places; ++i)
+                if (store_.read(HighScores, key(name, i)).empty()) note(key(name, i) + " is missing");
     s_.AHighlight.fill(false);
     s_.BHighlight.fill(false);
+    s_.SoundOn = sound != "False";
+    if (!damage.empty()) store_.setAside(damage);
+    if (!anything || !damage.empty()) {
+        // What the game now holds, written whole: the store reads cleanly next time.
+        WriteHighScoreStore(true);
+        store_.flush();
+    }
     ShowHighScores();
-    return true;
 }
 
 void mdlLogic::WriteHighScoreStore(bool withSound) {

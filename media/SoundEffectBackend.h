@@ -22,6 +22,7 @@ public:
     bool prepare(const QString& path) override;
     void start(const QString& path) override;
     void stop(const QString& path) override;
+    bool hasDevice() const override { return hasDevice_; }
 
 private:
     bool hasDevice_;

@@ -31,6 +31,7 @@ struct NoSound : SoundBackend {
     bool prepare(const QString&) override { return true; }
     void start(const QString&) override {}
     void stop(const QString&) override {}
+    bool hasDevice() const override { return false; }
 };
 
 std::unique_ptr<SoundBackend> moduleOrSilence(const QString& folder) {

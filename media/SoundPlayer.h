@@ -21,6 +21,8 @@ public:
     virtual bool prepare(const QString& path) = 0;
     virtual void start(const QString& path) = 0;
     virtual void stop(const QString& path) = 0;
+    // False when there is no audio device to play on.
+    virtual bool hasDevice() const { return true; }
 };
 
 // Qt Multimedia's backend, from the module librealpentaro_sound.so in
@@ -38,6 +40,7 @@ public:
 
     void play(std::string_view sound) override;
     const QString& folder() const { return folder_; }
+    bool deviceFound() const override { return backend_->hasDevice(); }
 
 private:
     const bool& soundOn_;

@@ -8,6 +8,7 @@
 #include <QSettings>
 #include <QStringList>
 #include <QThread>
+#include <utility>
 
 namespace rp {
 
@@ -132,6 +133,7 @@ bool IniSettingsStore::flush() {
     if (!failureReported_) {
         say("could not save the settings to " + path_.toStdString() + ": " + whyUnsaved(path_) +
             "; the game goes on with them in memory.");
+        tellPlayer(Unsaved);
         failureReported_ = true;
     }
     return false;
@@ -150,7 +152,19 @@ void IniSettingsStore::setAside(std::string_view reason) {
     while (!shown.empty() && shown.size() < reason.size() && (shown.back() & 0xC0) == 0x80)
         shown.pop_back();  // not in the middle of a character
     if (shown.size() < reason.size()) shown += "...";
-    startAfresh("cannot be loaded (" + shown + ")");
+    unclaimed_ = false;
+    partlyDamaged_ = false;  // the copy below keeps that damage too
+    if (memoryOnly_ || !QFileInfo(path_).isFile()) return;
+    const QString bad = path_ + ".bad";
+    QFile::remove(bad);
+    if (!QFile::copy(path_, bad)) {
+        keepInMemoryOnly("cannot all be read (" + shown + ") and cannot be kept as " + bad.toStdString() +
+                         "; the game leaves the file as it is");
+        return;
+    }
+    say("some settings in " + path_.toStdString() + " cannot be read (" + shown +
+        "); the file as it was is kept as " + bad.toStdString() + " and those settings start from their defaults.");
+    tellPlayer(Unreadable);
 }
 
 void IniSettingsStore::startAfresh(const std::string& what) {
@@ -178,6 +192,7 @@ void IniSettingsStore::startAfresh(const std::string& what) {
     }
     open();
     say(said + "; it is kept as " + bad.toStdString() + " and the game starts with new settings.");
+    tellPlayer(Unreadable);
 }
 
 void IniSettingsStore::keepDamagedCopy() {
@@ -191,6 +206,7 @@ void IniSettingsStore::keepDamagedCopy() {
     }
     say("part of the settings in " + path_.toStdString() +
         " cannot be read; the file as it was is kept as " + bad.toStdString() + ".");
+    tellPlayer(Unreadable);
 }
 
 void IniSettingsStore::say(const std::string& text) {
@@ -208,6 +224,20 @@ void IniSettingsStore::keepInMemoryOnly(const std::string& message) {
     memoryOnly_ = true;
     memory_.clear();
     failureReported_ = true;
+    tellPlayer(MemoryOnly);
+}
+
+void IniSettingsStore::tellPlayer(std::string_view text) {
+    for (std::string_view t : told_)
+        if (t == text) return;
+    told_.push_back(text);
+    if (listener_) listener_(text);
+    else untold_.push_back(text);
+}
+
+void IniSettingsStore::setTroubleListener(std::function<void(std::string_view)> listener) {
+    listener_ = std::move(listener);
+    for (std::string_view t : std::exchange(untold_, {})) listener_(t);
 }
 
 }  // namespace rp

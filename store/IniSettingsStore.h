@@ -3,10 +3,12 @@
 // $XDG_CONFIG_HOME/RealPentaro/RealPentaro.ini by default.
 
 #include <QString>
+#include <functional>
 #include <iostream>
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "Services.h"
 
@@ -33,10 +35,17 @@ public:
     // leaves either the old or the new file. False, and said once, when the
     // file is not there afterwards; a later flush tries again.
     bool flush() override;
-    // Moves the file to <file>.bad.
+    // Copies the file to <file>.bad and says which values could not be read.
     void setAside(std::string_view reason) override;
 
     const QString& path() const { return path_; }
+
+    // Trouble in words for the player, each kind once (standard error has
+    // the details). What happened before a listener came is told to it.
+    void setTroubleListener(std::function<void(std::string_view)> listener);
+    static constexpr std::string_view Unreadable = "Some settings could not be read: defaults are used.";
+    static constexpr std::string_view Unsaved = "Settings cannot be saved.";
+    static constexpr std::string_view MemoryOnly = "Settings cannot be read or saved: defaults are used.";
 
 private:
     void open();
@@ -50,6 +59,7 @@ private:
     void keepInMemoryOnly(const std::string& message);
     // One line on the error stream, whatever the text holds.
     void say(const std::string& text);
+    void tellPlayer(std::string_view text);
 
     QString path_;
     std::unique_ptr<QSettings> settings_;
@@ -60,6 +70,8 @@ private:
     bool partlyDamaged_ = false;  // QSettings could not parse all of it
     bool memoryOnly_ = false;
     std::map<QString, QString> memory_;  // the values while memoryOnly_
+    std::function<void(std::string_view)> listener_;
+    std::vector<std::string_view> told_, untold_;
 };
 
 }  // namespace rp

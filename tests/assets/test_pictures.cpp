@@ -40,7 +40,8 @@ std::map<std::string, QSize> exactSizes()
         {"leftflash.jpg", sizeOf(sz::EndGameFlashLeft.box())},
         {"rightflash.jpg", sizeOf(sz::EndGameFlashRight.box())},
         // One picture for both windows: the wider closing window's size.
-        {"splash.jpg", sizeOf(sz::ExitWindow)}, {"soundoffup.jpg", sizeOf(sz::ImageButton)}};
+        {"splash.jpg", sizeOf(sz::ExitWindow)}, {"soundoffup.jpg", sizeOf(sz::ImageButton)},
+        {"rolloff.jpg", sizeOf(sz::ImageButton)}};
     for (const char* cmd : {"roll", "newgame", "scores", "help", "sound", "confirm", "cancel", "done", "hint",
                             "review"})
         m[std::string(cmd) + "up.jpg"] = m[std::string(cmd) + "dn.jpg"] = sizeOf(sz::ImageButton);

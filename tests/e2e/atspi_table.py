@@ -3,6 +3,7 @@ with real X input (xdotool clicks at the extents AT-SPI reports, and key
 presses). Every wait is on a condition, bounded generously: the machine may
 be busy."""
 
+import re
 import subprocess
 import time
 import warnings
@@ -18,6 +19,11 @@ BOUND = 60.0  # seconds for anything a person would wait for
 SHOWING = Atspi.StateType.SHOWING
 ENABLED = Atspi.StateType.ENABLED
 
+
+
+def plain(description):
+    """A box's own description, without what the table adds after it."""
+    return re.split(r", (?:would score -?\d+|not played|suggested)", description)[0]
 
 class Failure(Exception):
     pass
@@ -147,7 +153,8 @@ class Table:
         for n in nodes:
             self.by_name.setdefault(n.name, n)
             if n.description:
-                self.by_description.setdefault(n.description, n)
+                # The box's own name, without what the table adds after it.
+                self.by_description.setdefault(plain(n.description), n)
         self.dice = {}
         for n in nodes:
             if n.role == "push button" and n.name.startswith("Die "):
@@ -165,6 +172,7 @@ class Table:
         return self.by_name[name]
 
     def box(self, description):
+        description = plain(description)
         if description not in self.by_description:
             raise Failure(f"no box described {description!r} on the table")
         return self.by_description[description]

@@ -95,7 +95,6 @@ struct MapStore : SettingsStore {
     }
     void setAside(std::string_view reason) override {
         setAsideReasons.emplace_back(reason);
-        values.clear();
     }
 };
 

@@ -125,8 +125,8 @@ struct TableRig {
             for (int c = 1; c <= rp::Columns; ++c) state.ColumnDone(p, c) = p > players;
         }
         state.CurrentPlayer = 1;
-        logic.StartNewGame();
         state.GameInProgress = true;
+        logic.StartNewGame();
     }
 
     // Runs every tumbling die's timers until all have landed.

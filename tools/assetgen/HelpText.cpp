@@ -35,7 +35,19 @@ A TURN
    turn ends with exactly one entry, even if it scores nothing.
 
 With several players a "Next Player" sign shows for two seconds, then the
-next player's card appears.
+next player's card appears. A click or a key ends the sign at once; Enter
+or Space then also rolls for the next player.
+
+
+WHAT THE TABLE TELLS YOU
+------------------------
+  * Standings: above the card, every player's total so far (the player on
+    turn underlined). Click a name, or press Ctrl+1 to Ctrl+4, to see that
+    player's card.
+  * After each roll every box that would take the dice shows, in pale
+    ink, what it would score. Press P to turn this off or on again.
+  * A click that does nothing says why, above the dice.
+  * In the one-column game columns 2 and 3 are dimmed.
 
 
 THE SCORE CARD
@@ -189,6 +201,8 @@ Every click has a key. On the table:
   S                 High Scores
   M                 Sound On / Off
   H                 a hint: the best move
+  P                 what each box would score: off / on
+  Ctrl+1 to Ctrl+4  that player's card
   F1                this help
   Ctrl+Q            leave the game (as the X)
 
@@ -203,6 +217,7 @@ SOUND
 -----
 The "Sound On" / "Sound Off" button switches every sound of the game on
 or off. The choice is kept for the next start however the game is left.
+Where the computer has no sound device, the button's tip says so.
 
 
 WHERE THE SETTINGS LIVE
@@ -212,7 +227,9 @@ The sound switch and both high score tables are stored in
     $XDG_CONFIG_HOME/RealPentaro/RealPentaro.ini
 
 which is normally ~/.config/RealPentaro/RealPentaro.ini. Delete that file
-to start again with new tables and the sound on.
+to start again with new tables and the sound on. A value that cannot be
+read starts from its default (the file as it was is kept beside it, with
+".bad" added); the game tells you when settings cannot be read or saved.
 )");
 }
 

@@ -191,6 +191,23 @@ QImage button(const QString& text, bool pressed, Speaker icon = Speaker::None)
     return plate(sz::ImageButton.widthPx(), sz::ImageButton.heightPx(), text, pressed, icon);
 }
 
+// A button that cannot be pressed now: its colours drained and its light
+// lowered, the shape kept so the table does not change.
+QImage unavailable(QImage img)
+{
+    img = img.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < img.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < img.width(); ++x) {
+            const QRgb c = line[x];
+            const int grey = qGray(c);
+            auto mix = [grey](int v) { return (v * 3 + grey * 7) / 10 * 62 / 100 + 30; };
+            line[x] = qRgba(mix(qRed(c)), mix(qGreen(c)), mix(qBlue(c)), qAlpha(c));
+        }
+    }
+    return img;
+}
+
 QImage die(int face, bool kept)
 {
     QImage img = canvas(sz::Die.widthPx(), sz::Die.heightPx());
@@ -389,6 +406,7 @@ void addTablePictures(PictureSet& set)
         set[std::string(c.file) + "up.jpg"] = {button(c.word, false), {}};
         set[std::string(c.file) + "dn.jpg"] = {button(c.word, true), {}};
     }
+    set["rolloff.jpg"] = {unavailable(button("Roll", false)), {}};
     set["soundup.jpg"] = {button("Sound On", false, Speaker::On), {}};
     set["soundoffup.jpg"] = {button("Sound Off", false, Speaker::Off), {}};
     set["sounddn.jpg"] = {button("Sound", true, Speaker::Neutral), {}};

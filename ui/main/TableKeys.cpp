@@ -3,6 +3,7 @@
 //   1-5 move a die between the rows    Enter, Space roll
 //   arrows, Tab, Shift+Tab select an open box; Enter enters it; Escape clears
 //   N new game, S high scores, M sound, F1 help, H hint, Ctrl+Q leave
+//   (the helpers add P previews, Ctrl+1..4 a player's card)
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -103,6 +104,8 @@ void frmMain::pressButton(ImageButton* button) {
 }
 
 bool frmMain::handleKey(QKeyEvent* event) {
+    for (const auto& keys : keys_)
+        if (keys(event)) return true;
     const int key = event->key();
     const auto mods = event->modifiers() & ~Qt::KeypadModifier;
     if (key == Qt::Key_Q && mods == Qt::ControlModifier) {

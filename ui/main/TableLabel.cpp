@@ -37,16 +37,34 @@ void TableLabel::setSelected(bool selected) {
 
 void TableLabel::setSuggested(bool suggested) {
     if (suggested_ == suggested) return;
+    if (!marked()) plainDescription_ = accessibleDescription();
     suggested_ = suggested;
-    if (suggested) {
-        plainDescription_ = accessibleDescription();
-        setAccessibleDescription(plainDescription_.isEmpty()
-                                     ? QStringLiteral("suggested")
-                                     : plainDescription_ + QStringLiteral(", suggested"));
-    } else {
-        setAccessibleDescription(plainDescription_);
-    }
+    describe();
     update();
+}
+
+void TableLabel::setPreview(const QString& value) {
+    if (preview_ == value) return;
+    if (!marked()) plainDescription_ = accessibleDescription();
+    preview_ = value;
+    describe();
+    update();
+}
+
+void TableLabel::setNotPlayed(bool notPlayed) {
+    if (notPlayed_ == notPlayed) return;
+    if (!marked()) plainDescription_ = accessibleDescription();
+    notPlayed_ = notPlayed;
+    describe();
+}
+
+void TableLabel::describe() {
+    QStringList parts;
+    if (!plainDescription_.isEmpty()) parts << plainDescription_;
+    if (!preview_.isEmpty()) parts << QStringLiteral("would score ") + preview_;
+    if (notPlayed_) parts << QStringLiteral("not played");
+    if (suggested_) parts << QStringLiteral("suggested");
+    setAccessibleDescription(parts.join(QStringLiteral(", ")));
 }
 
 void TableLabel::mousePressEvent(QMouseEvent* event) {
@@ -62,8 +80,11 @@ void TableLabel::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TableLabel::paintEvent(QPaintEvent* event) {
-    if (!pixmap().isNull() || text().isEmpty()) QLabel::paintEvent(event);
-    else paintCaption();
+    if (!pixmap().isNull()) QLabel::paintEvent(event);
+    else if (!text().isEmpty()) paintCaption(text(), palette().color(QPalette::Active, QPalette::WindowText));
+    // Pale enough to tell from an entry at a glance.
+    else if (!preview_.isEmpty()) paintCaption(preview_, QColor(110, 120, 170, 150));
+    else QLabel::paintEvent(event);
     // Frames go over the picture: a die's face fills its whole label.
     if (!suggested_ && !selected_) return;
     QPainter frame(this);
@@ -77,21 +98,21 @@ void TableLabel::paintEvent(QPaintEvent* event) {
     }
 }
 
-void TableLabel::paintCaption() {
+void TableLabel::paintCaption(const QString& text, const QColor& ink) {
     QPainter painter(this);
     painter.setFont(font());
-    painter.setPen(palette().color(QPalette::Active, QPalette::WindowText));
+    painter.setPen(ink);
     const QFontMetricsF fm(font());
     // The layout gives 9.75 pt text 13 pixels: centre the font's box when it
     // fits, else let the descenders touch the bottom edge rather than be cut.
     const qreal textHeight = fm.ascent() + fm.descent();
     const qreal baseline = textHeight <= height() ? (height() - textHeight) / 2 + fm.ascent()
                                                   : height() - fm.descent();
-    const qreal width = fm.horizontalAdvance(text());
+    const qreal width = fm.horizontalAdvance(text);
     qreal x = 0;
     if (alignment() & Qt::AlignHCenter) x = (this->width() - width) / 2;
     else if (alignment() & Qt::AlignRight) x = this->width() - width;
-    painter.drawText(QPointF(x, baseline), text());
+    painter.drawText(QPointF(x, baseline), text);
 }
 
 namespace {

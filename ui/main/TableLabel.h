@@ -28,6 +28,12 @@ public:
     // A hint's mark: a gold frame, and "suggested" for assistive tools.
     void setSuggested(bool suggested);
     bool isSuggested() const { return suggested_; }
+    // What an entry would give, painted in pale ink while the box is empty;
+    // ", would score N" for assistive tools. Empty: no preview.
+    void setPreview(const QString& value);
+    const QString& preview() const { return preview_; }
+    // A box of a column the game does not play: ", not played".
+    void setNotPlayed(bool notPlayed);
 
 signals:
     void clicked();
@@ -38,13 +44,18 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void paintCaption();
+    void paintCaption(const QString& text, const QColor& ink);
+    // The description: the plain one and what the marks above add to it.
+    void describe();
+    bool marked() const { return suggested_ || notPlayed_ || !preview_.isEmpty(); }
 
     QAccessible::Role role_;
     bool pressed_ = false;
     bool selected_ = false;
     bool suggested_ = false;
-    QString plainDescription_;  // the description while not suggested
+    bool notPlayed_ = false;
+    QString preview_;
+    QString plainDescription_;  // the description without marks
 };
 
 // Makes the table's labels and every picture button operable through the

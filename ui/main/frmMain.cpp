@@ -1,10 +1,7 @@
 #include "frmMain.h"
 
-#include <QDesktopServices>
-#include <QFileInfo>
 #include <QMouseEvent>
 #include <QTimer>
-#include <QUrl>
 
 #include "AssetNames.h"
 #include "Zoom.h"
@@ -88,6 +85,11 @@ void frmMain::Form_Load() {
     lblRollCount->setCaption(QStringLiteral("\u2020"));
     lblRollCount->setAccessibleName(QStringLiteral("Rolls"));
     setExitLook(11.25, QColor(225, 150, 100));
+    if (!sound().deviceFound()) {
+        imgSoundButton->setTip(QStringLiteral("No sound device found"));
+        imgSoundButton->setAccessibleDescription(QStringLiteral("No sound device found"));
+    }
+    emit turnChanged();
 }
 
 // ---- TableView -------------------------------------------------------------
@@ -178,6 +180,7 @@ void frmMain::setDieAnimator(int die, int element, bool on) {
 
 void frmMain::imgRollButton_MouseDown() { logic_.RollButtonMouseDown(); }
 void frmMain::imgRollButton_MouseUp() {
+    emit rollClicked();
     const int rolls = state().RollCount;
     if (moveLog_) moveLog_->aboutToRoll(state());
     logic_.RollButtonMouseUp();
@@ -189,6 +192,7 @@ void frmMain::cmdGhostEnter_Click() { imgRollButton_MouseUp(); }
 void frmMain::imgRollingDice_Click(int index) { logic_.RollingDiceClick(index); }
 void frmMain::imgKeepDice_Click(int index) { logic_.KeepDiceClick(index); }
 void frmMain::lblGame_Click(int column, int index) {
+    emit boxClicked(column, index, false);
     const QString who = playerOnTurn();
     emit aboutToEnter();
     if (moveLog_) moveLog_->aboutToEnter(state(), column, index, false);
@@ -207,6 +211,7 @@ void frmMain::lblGame_Click(int column, int index) {
 }
 
 void frmMain::lblGameY_Click(int column, int index) {
+    emit boxClicked(column, index, true);
     const QString who = playerOnTurn();
     emit aboutToEnter();
     if (moveLog_) moveLog_->aboutToEnter(state(), column, index, true);
@@ -295,16 +300,15 @@ void frmMain::imgSoundButton_MouseUp() {
                                                    : QStringLiteral("Sound Off"));
 }
 
+// The game's own help window; it does not hold the game up.
 void frmMain::imgHelpButton_MouseUp() {
-    // The user's own viewer, started on its own: the game goes on at once.
-    const QString help = programFolder() + u'/' + qs(assets::HelpFile);
-    if (QFileInfo(help).isFile()) QDesktopServices::openUrl(QUrl::fromLocalFile(help));
+    if (windows().isDefined(QStringLiteral("frmHelp"))) windows().show(QStringLiteral("frmHelp"));
 }
 
 void frmMain::lblExit_Click() {
     logic_.SaveSettings();
     if (windows().isDefined(QStringLiteral("frmExit"))) windows().show(QStringLiteral("frmExit"));
-    for (const char* w : {"frmHighScores", "frmNewGame", "frmConfirmBox", "frmConfirmBox2", "frmScoresCheck", "frmReview"})
+    for (const char* w : {"frmHighScores", "frmNewGame", "frmConfirmBox", "frmConfirmBox2", "frmScoresCheck", "frmReview", "frmHelp"})
         windows().unload(QString::fromLatin1(w));
     windows().unload(Name);
 }
@@ -340,6 +344,7 @@ void frmMain::mousePressEvent(QMouseEvent* event) {
 void frmMain::showEvent(QShowEvent* event) {
     Window::showEvent(event);
     cmdGhostEnter->setFocus();
+    emit turnChanged();  // the game may have begun or ended while the table was away
 }
 
 }  // namespace rp

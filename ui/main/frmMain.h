@@ -83,6 +83,8 @@ public:
 
     // The keyboard: one key for every click (see handleKey).
     bool handleKey(QKeyEvent* event);
+    // Keys of the table's helpers, asked before the table's own.
+    void addKeys(std::function<bool(QKeyEvent*)> keys) { keys_.push_back(std::move(keys)); }
     // The box the arrow keys have selected, if any.
     TableLabel* selectedBox() const;
     // Says text to assistive tools through a label that exists for it alone.
@@ -102,6 +104,8 @@ public:
     void setMoveLog(advisor::MoveLog* log) { moveLog_ = log; }
     // The game as the table shows it, for readers beside the rules.
     const GameState& gameState() { return state(); }
+    // The other windows, for the table's helpers.
+    Windows& registry() { return windows(); }
 
     // The die face a position shows, 0 when it shows no picture.
     int rollingFace(int die) const { return rollingFace_.at(die); }
@@ -121,6 +125,10 @@ signals:
     // The roll button started a roll; all its dice have landed.
     void rollStarted();
     void rollLanded();
+    // A click on a box (bonus: a five-of-a-kind box) or the roll reaches
+    // the table, before the rules look at it.
+    void boxClicked(int column, int index, bool bonus);
+    void rollClicked();
 
 protected:
     void Form_Load() override;
@@ -162,6 +170,7 @@ private:
     std::function<bool()> computerOnTurn_;
     bool computerActing_ = false;
     advisor::MoveLog* moveLog_ = nullptr;
+    std::vector<std::function<bool(QKeyEvent*)>> keys_;
     std::array<std::array<TableLabel*, 21>, 4> lblGame_{};
     std::array<std::array<TableLabel*, 4>, 4> lblGameY_{};
     std::array<std::array<QTimer*, 7>, 6> animators_{};

@@ -5,6 +5,7 @@
 #include "frmConfirmBox2.h"
 #include "frmEndGame.h"
 #include "frmExit.h"
+#include "frmHelp.h"
 #include "frmHighScores.h"
 #include "frmNewGame.h"
 #include "frmScoresCheck.h"
@@ -32,6 +33,7 @@ void defineGameWindows(Windows& windows, mdlLogic& logic, SeatChoices seats, std
     windows.define<frmConfirmBox>();
     windows.define<frmScoresCheck>();
     windows.define<frmExit>();
+    windows.define<frmHelp>();
 }
 
 }  // namespace rp

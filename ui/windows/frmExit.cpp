@@ -1,6 +1,8 @@
 #include "frmExit.h"
 
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QTimer>
 
 #include "Texts.h"
@@ -28,5 +30,16 @@ void frmExit::Timer1_Timer() {
 
 // Closed early: the farewell is cut short, the program ends as it would.
 void frmExit::closeRequested() { Timer1_Timer(); }
+
+void frmExit::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    if (Timer1->isActive()) Timer1_Timer();
+}
+
+void frmExit::keyPressEvent(QKeyEvent* event) {
+    event->accept();
+    // The key that closed the table may still be held down.
+    if (!event->isAutoRepeat() && Timer1->isActive()) Timer1_Timer();
+}
 
 }  // namespace rp

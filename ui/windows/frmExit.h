@@ -23,6 +23,9 @@ public:
 protected:
     void Form_Load() override;
     void closeRequested() override;
+    // A click or a key ends the farewell at once.
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace rp

@@ -217,9 +217,10 @@ void frmNewGame::imgOKButton_MouseUp() {
     seats_.newGame();
     saveSeats(store_, seats_);
     store_.flush();
-    // StartNewGame puts the first name on the table.
-    logic_.StartNewGame();
+    // StartNewGame puts the first name on the table, which then shows the
+    // game in progress.
     s.GameInProgress = true;
+    logic_.StartNewGame();
     windows().hide(Name);
     windows().show(Windows::MainWindow);
 }

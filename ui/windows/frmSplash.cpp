@@ -1,6 +1,8 @@
 #include "frmSplash.h"
 
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QTimer>
 
 #include "Texts.h"
@@ -35,6 +37,17 @@ void frmSplash::Timer1_Timer() {
 
 void frmSplash::closeRequested() {
     if (Timer1->isActive()) Timer1_Timer();
+}
+
+void frmSplash::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    closeRequested();
+}
+
+void frmSplash::keyPressEvent(QKeyEvent* event) {
+    event->accept();
+    // A key held down from before must not skip the greeting.
+    if (!event->isAutoRepeat()) closeRequested();
 }
 
 }  // namespace rp

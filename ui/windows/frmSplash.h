@@ -26,6 +26,9 @@ protected:
     void Form_Load() override;
     // Closed early: hand over now rather than leave nothing on screen.
     void closeRequested() override;
+    // A click or a key: the start goes on at once.
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     mdlLogic& logic_;

@@ -1,0 +1,49 @@
+#include "TablePreview.h"
+
+#include <QKeyEvent>
+
+#include "Preview.h"
+#include "Services.h"
+#include "frmMain.h"
+
+namespace rp {
+
+namespace {
+QString shown(std::optional<Int16> value) { return value ? QString::number(*value) : QString(); }
+}  // namespace
+
+TablePreview::TablePreview(frmMain& table, SettingsStore& store)
+    : QObject(&table), table_(table), store_(store), on_(store.read("Params", "Preview") != "False") {
+    // Entries, turns and new games change the card; a roll changes the dice
+    // only once it has landed. Never on the frames in between.
+    connect(&table_, &frmMain::turnChanged, this, [this] { refresh(); });
+    connect(&table_, &frmMain::rollLanded, this, [this] { refresh(); });
+    table_.addKeys([this](QKeyEvent* e) {
+        if (e->key() != Qt::Key_P || (e->modifiers() & ~Qt::KeypadModifier)) return false;
+        setOn(!on_);
+        table_.announce(on_ ? QStringLiteral("Previews on") : QStringLiteral("Previews off"));
+        return true;
+    });
+}
+
+void TablePreview::setOn(bool on) {
+    on_ = on;
+    store_.write("Params", "Preview", on ? "True" : "False");
+    store_.flush();
+    refresh();
+}
+
+void TablePreview::refresh() {
+    const GameState& s = table_.gameState();
+    bool tumbling = false;
+    for (int d = 1; d <= DiceCount; ++d) tumbling = tumbling || s.DieAnimator(d) != 0;
+    const bool any = on_ && !tumbling && s.GameInProgress && !s.TurnPassing && s.RollCount >= 1;
+    for (int c = 1; c <= Columns; ++c) {
+        for (int r = 1; r <= Rows; ++r)
+            table_.lblGame(c, r)->setPreview(any ? shown(previewScoreBox(s, c, r)) : QString());
+        for (int b = 1; b <= BonusBoxes; ++b)
+            table_.lblGameY(c, b)->setPreview(any ? shown(previewBonusBox(s, c, b)) : QString());
+    }
+}
+
+}  // namespace rp
