@@ -1,7 +1,7 @@
 #!/bin/sh
 # A screenshot of the real table window in the middle of a three-column
 # game, on a virtual X display with the xcb platform:
-#   tools/tableshot.sh [OUT.png] [QT_SCALE_FACTOR] [hint | onecolumn | help]
+#   tools/tableshot.sh [OUT.png] [QT_SCALE_FACTOR] [hint | computer | zoom150 | resume]
 set -eu
 cd "$(dirname "$0")/.."
 out=${1:-docs/table.png}
