@@ -75,6 +75,8 @@ protected:
     // solved table loads then); null with the reason when it cannot play.
     advisor::Opponent* opponent(int player, std::string& error);
 
+    static void returnFreedMemory();
+
 private:
     bool started_ = false;
     std::uint64_t opponentSeed_;
