@@ -26,16 +26,7 @@ using namespace rp;
 using namespace rp::advisor;
 using Clock = std::chrono::steady_clock;
 
-struct Nothing : NullTable, GameServices, HighScoreBoard, SettingsStore {
-    void play(std::string_view) override {}
-    void showMessage() override {}
-    void openCelebration() override {}
-    void showEntry(char, int, std::string_view, std::string_view, bool) override {}
-    std::string read(std::string_view, std::string_view) override { return {}; }
-    void write(std::string_view, std::string_view, std::string_view) override {}
-    bool flush() override { return true; }
-    void setAside(std::string_view) override {}
-};
+using Nothing = NullGame;
 
 double since(Clock::time_point t) { return std::chrono::duration<double>(Clock::now() - t).count(); }
 

@@ -26,17 +26,7 @@ using namespace rp::advisor;
 using Clock = std::chrono::steady_clock;
 
 // Counts what a player would see as a refusal: the message window.
-struct Quiet : NullTable, GameServices, HighScoreBoard, SettingsStore {
-    int messages = 0;
-    void play(std::string_view) override {}
-    void showMessage() override { ++messages; }
-    void openCelebration() override {}
-    void showEntry(char, int, std::string_view, std::string_view, bool) override {}
-    std::string read(std::string_view, std::string_view) override { return {}; }
-    void write(std::string_view, std::string_view, std::string_view) override {}
-    bool flush() override { return true; }
-    void setAside(std::string_view) override {}
-};
+using Quiet = NullGame;
 
 struct Result {
     double mean = 0, se = 0;

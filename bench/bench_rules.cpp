@@ -12,16 +12,7 @@
 
 namespace {
 
-struct Nothing : rp::NullTable, rp::GameServices, rp::HighScoreBoard, rp::SettingsStore {
-    void play(std::string_view) override {}
-    void showMessage() override {}
-    void openCelebration() override {}
-    void showEntry(char, int, std::string_view, std::string_view, bool) override {}
-    std::string read(std::string_view, std::string_view) override { return {}; }
-    void write(std::string_view, std::string_view, std::string_view) override {}
-    bool flush() override { return true; }
-    void setAside(std::string_view) override {}
-};
+using Nothing = rp::NullGame;
 
 }  // namespace
 

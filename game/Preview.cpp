@@ -7,18 +7,8 @@ namespace rp {
 
 namespace {
 
-// The seams of a game that nobody sees: the rules run on a copy and show,
-// play and store nothing.
-struct Unseen : GameServices, HighScoreBoard, SettingsStore {
-    void play(std::string_view) override {}
-    void showMessage() override {}
-    void openCelebration() override {}
-    void showEntry(char, int, std::string_view, std::string_view, bool) override {}
-    std::string read(std::string_view, std::string_view) override { return {}; }
-    void write(std::string_view, std::string_view, std::string_view) override {}
-    bool flush() override { return true; }
-    void setAside(std::string_view) override {}
-};
+// The rules run on a copy and show, play and store nothing.
+using Unseen = NullSeams;
 
 bool diceFinal(const GameState& s) {
     if (s.CurrentPlayer < 1 || s.TurnPassing || s.RollCount < 1 || !s.GameInProgress) return false;
