@@ -247,6 +247,9 @@ void frmNewGame::keyPressEvent(QKeyEvent* event) {
 
 void frmNewGame::showEvent(QShowEvent* event) {
     Window::showEvent(event);
+    // A game resumed from its file brings its own seats.
+    for (int i = 1; i <= MaxPlayers; ++i) showSeat(i);
+    showPace();
     txtPlayers[1]->setFocus(Qt::OtherFocusReason);
     txtPlayers_GotFocus(1);
 }
