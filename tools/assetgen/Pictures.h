@@ -21,6 +21,8 @@ using PictureSet = std::map<std::string, Picture>;
 
 // The main table: background, paper, dice, chips, buttons, next-player sign.
 void addTablePictures(PictureSet& set);
+// Chips and the check mark (part of the table's set).
+void addMarkPictures(PictureSet& set);
 // The other windows: dialogs, celebration, splash, end of game.
 void addWindowPictures(PictureSet& set);
 // The program's icon (PNG, not in the game's list).
