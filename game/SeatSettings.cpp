@@ -7,7 +7,7 @@ namespace rp {
 namespace {
 constexpr const char* Section = "Players";
 constexpr const char* SeatWords[] = {"Person", "Easy", "Medium", "Hard"};
-constexpr const char* PaceWords[] = {"Slow", "Normal", "Fast"};
+constexpr const char* PaceWords[] = {"Slow", "Normal", "Fast", "Instant"};
 
 template <std::size_t N>
 int indexOf(const char* const (&words)[N], const std::string& value) {

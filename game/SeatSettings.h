@@ -15,6 +15,6 @@ void loadSeats(SettingsStore& store, Seats& seats, std::string& problem);
 void saveSeats(SettingsStore& store, const Seats& seats);
 
 const char* seatWord(SeatKind kind);  // "Person", "Easy", "Medium", "Hard"
-const char* paceWord(Pace pace);      // "Slow", "Normal", "Fast"
+const char* paceWord(Pace pace);      // "Slow", "Normal", "Fast", "Instant"
 
 }  // namespace rp

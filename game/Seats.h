@@ -10,8 +10,8 @@ namespace rp {
 
 enum class SeatKind : int { Person = 0, Easy = 1, Medium = 2, Hard = 3 };
 
-// How long a computer waits between its steps.
-enum class Pace : int { Slow = 0, Normal = 1, Fast = 2 };
+// How long a computer waits between its steps; Instant does not wait at all.
+enum class Pace : int { Slow = 0, Normal = 1, Fast = 2, Instant = 3 };
 
 struct Seats {
     Array1<SeatKind, MaxPlayers> kind;   // Person unless chosen otherwise

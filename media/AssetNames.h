@@ -9,7 +9,7 @@
 
 namespace rp::assets {
 
-inline constexpr std::array<std::string_view, 62> Pictures = {
+inline constexpr std::array<std::string_view, 63> Pictures = {
     "bgnd.jpg",        "paper.jpg",        "nextplayer.jpg",   "rollup.jpg",
     "rolldn.jpg",      "newgameup.jpg",    "newgamedn.jpg",    "scoresup.jpg",
     "scoresdn.jpg",    "helpup.jpg",       "helpdn.jpg",       "soundup.jpg",
@@ -25,7 +25,7 @@ inline constexpr std::array<std::string_view, 62> Pictures = {
     "rightflash.jpg",  "scorescheckbgnd.jpg", "hintup.jpg",      "hintdn.jpg",
     "seatperson.jpg",  "seateasy.jpg",     "seatmedium.jpg",   "seathard.jpg",
     "paceslow.jpg",    "pacenormal.jpg",   "pacefast.jpg",     "reviewup.jpg",
-    "reviewdn.jpg",   "rolloff.jpg"};
+    "reviewdn.jpg",   "rolloff.jpg",      "paceinstant.jpg"};
 
 inline constexpr std::array<std::string_view, 11> Sounds = {
     "button.wav", "dice4.wav",  "whoosh.wav", "pop.wav",     "nolabel.wav", "error.wav",

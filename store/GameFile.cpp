@@ -125,7 +125,7 @@ GameSnapshot readSnapshot(const Reader& r) {
     g.PentaroShowing = r.number("Pentaro", 0, 1) != 0;
     g.ActiveColumn = Int16(r.number("Active", 0, Columns));
     g.TurnPassing = r.number("Passing", 0, 1) != 0;
-    snap.seats.pace = Pace(r.number("Pace", 0, 2));
+    snap.seats.pace = Pace(r.number("Pace", 0, 3));
     for (int p = 1; p <= MaxPlayers; ++p) {
         const std::string n = std::to_string(p);
         g.PlayerName(p) = decodeName(r.raw("Name" + n));

@@ -45,7 +45,8 @@ std::map<std::string, QSize> exactSizes()
     for (const char* cmd : {"roll", "newgame", "scores", "help", "sound", "confirm", "cancel", "done", "hint",
                             "review"})
         m[std::string(cmd) + "up.jpg"] = m[std::string(cmd) + "dn.jpg"] = sizeOf(sz::ImageButton);
-    for (const char* seat : {"seatperson", "seateasy", "seatmedium", "seathard", "paceslow", "pacenormal", "pacefast"})
+    for (const char* seat : {"seatperson", "seateasy", "seatmedium", "seathard", "paceslow", "pacenormal", "pacefast",
+                             "paceinstant"})
         m[std::string(seat) + ".jpg"] = sizeOf(sz::NewGameSeat1.box());
     for (int f = 1; f <= 6; ++f)
         m["die" + std::to_string(f) + ".gif"] = m["seldie" + std::to_string(f) + ".gif"] = sizeOf(sz::Die);

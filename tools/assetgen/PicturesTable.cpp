@@ -317,6 +317,7 @@ void addTablePictures(PictureSet& set)
     set["paceslow.jpg"] = {seatPlate("Slow", false), {}};
     set["pacenormal.jpg"] = {seatPlate("Normal", false), {}};
     set["pacefast.jpg"] = {seatPlate("Fast", false), {}};
+    set["paceinstant.jpg"] = {seatPlate("Instant", false), {}};
     set["bgnd.jpg"] = {background(), {}};
     set["paper.jpg"] = {paper(), {}};
     set["nextplayer.jpg"] = {nextPlayer(), {}};

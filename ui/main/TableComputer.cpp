@@ -21,10 +21,22 @@ int TableComputer::stepMilliseconds(Pace pace) {
     switch (pace) {
         case Pace::Slow: return 1400;
         case Pace::Fast: return 350;
+        case Pace::Instant: return 0;
         case Pace::Normal: break;
     }
     return 700;
 }
+
+int TableComputer::signMilliseconds(Pace pace) const {
+    return pace == Pace::Instant ? 0 : signMilliseconds_;
+}
+
+bool TableComputer::isComputerSeat(int player) const {
+    return player >= 1 && player <= MaxPlayers && seats_.isComputer(player);
+}
+
+// Instant plays as a hurried turn from its first step: the dice land at once.
+bool TableComputer::quick() const { return hurry_ || seats_.pace == Pace::Instant; }
 
 TableComputer::TableComputer(frmMain& table, Seats& seats, OpponentSource source)
     : QObject(&table), tmrComputer(new QTimer(this)), table_(table), seats_(seats), source_(std::move(source)) {
@@ -32,6 +44,18 @@ TableComputer::TableComputer(frmMain& table, Seats& seats, OpponentSource source
     connect(tmrComputer, &QTimer::timeout, this, [this] { tmrComputer_Timer(); });
     table_.setComputerOnTurn([this] { return onTurn(); });
     connect(&table_, &frmMain::personInterrupted, this, [this] { hurry(); });
+    // The next-player sign is the rules' pause between people; where a
+    // computer comes or goes it lasts only as long as the pace allows.
+    signMilliseconds_ = table_.tmrNext->interval();
+    connect(&table_, &frmMain::aboutToEnter, this, [this] { enterer_ = table_.gameState().CurrentPlayer; });
+    connect(&table_, &frmMain::entered, this, [this] {
+        QTimer* sign = table_.tmrNext;
+        if (!sign->isActive()) return;
+        const int next = table_.gameState().CurrentPlayer;
+        const bool computer = isComputerSeat(enterer_) || isComputerSeat(next);
+        const int ms = computer ? signMilliseconds(seats_.pace) : signMilliseconds_;
+        if (sign->interval() != ms) sign->start(ms);
+    });
     // A turn that may be a computer's: the next player, a new game, a
     // restored one. The step itself decides whether there is anything to do.
     connect(&table_, &frmMain::turnChanged, this, [this] {
@@ -51,7 +75,7 @@ bool TableComputer::onTurn() const {
 
 void TableComputer::schedule(int milliseconds) { tmrComputer->start(milliseconds); }
 
-void TableComputer::next(int milliseconds) { schedule(hurry_ ? 0 : milliseconds); }
+void TableComputer::next(int milliseconds) { schedule(quick() ? 0 : milliseconds); }
 
 void TableComputer::hurry() {
     if (!onTurn()) return;
@@ -87,7 +111,7 @@ void TableComputer::tmrComputer_Timer() {
     bool tumbling = false;
     for (int d = 1; d <= DiceCount; ++d) tumbling = tumbling || s.DieAnimator(d) != 0;
     if (tumbling || table_.tmrRollPause->isActive()) {
-        if (!hurry_) return schedule(PollMilliseconds);
+        if (!quick()) return schedule(PollMilliseconds);
         finishRollNow();
     }
     if (s.RollCount == 0) return roll();

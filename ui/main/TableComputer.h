@@ -36,9 +36,13 @@ public:
     // The rest of this turn without waits.
     void hurry();
     bool hurried() const { return hurry_; }
+    // No waits at all: hurried, or played at the Instant pace.
+    bool quick() const;
 
     // Milliseconds between two steps at a pace.
     static int stepMilliseconds(Pace pace);
+    // How long the next-player sign shows where a computer comes or goes.
+    int signMilliseconds(Pace pace) const;
 
 private:
     struct Plan {
@@ -65,6 +69,9 @@ private:
     bool hurry_ = false;
     bool pressing_ = false;  // the roll button is down; released next step
     int turnPlayer_ = 0;     // whose turn the hurry belongs to
+    int enterer_ = 0;        // who made the entry that passes the turn
+    int signMilliseconds_ = 0;  // the sign between people
+    bool isComputerSeat(int player) const;
     QString stopped_;        // why the computer cannot play, said once
 };
 

@@ -23,7 +23,7 @@ constexpr int NameLimit = 10;  // what a name box of the layout holds
 constexpr const char* ComputerNames[] = {"", "Ada", "Bo", "Eva", "Kai"};
 constexpr const char* SeatPictures[] = {"seatperson.jpg", "seateasy.jpg", "seatmedium.jpg", "seathard.jpg"};
 constexpr const char* SeatWords[] = {"Person", "Computer, Easy", "Computer, Medium", "Computer, Hard"};
-constexpr const char* PacePictures[] = {"paceslow.jpg", "pacenormal.jpg", "pacefast.jpg"};
+constexpr const char* PacePictures[] = {"paceslow.jpg", "pacenormal.jpg", "pacefast.jpg", "paceinstant.jpg"};
 
 QString designName(int i) { return QStringLiteral("Player %1").arg(i); }
 }
@@ -159,7 +159,7 @@ void frmNewGame::imgSeat_Click(int index) {
 
 void frmNewGame::imgPace_Click() {
     sound().play(file::PopSound);
-    seats_.pace = static_cast<Pace>((static_cast<int>(seats_.pace) + 1) % 3);
+    seats_.pace = static_cast<Pace>((static_cast<int>(seats_.pace) + 1) % 4);
     showPace();
 }
 
