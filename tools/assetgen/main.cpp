@@ -1,12 +1,11 @@
 // assetgen OUTDIR
 // Draws every picture into OUTDIR/images, once at its own size and once at
-// twice the pixels as name@2x.ext for dense screens, synthesises every sound into
-// OUTDIR/sounds and writes OUTDIR/readme.txt. The same input always gives
+// twice the pixels as name@2x.ext for dense screens, and synthesises every
+// sound into OUTDIR/sounds. The same input always gives
 // the same bytes, so a rebuild never changes the game's files.
 
 #include "AssetNames.h"
 #include "GifWriter.h"
-#include "HelpText.h"
 #include "Paint.h"
 #include "Pictures.h"
 #include "Sounds.h"
@@ -62,13 +61,6 @@ void writePictures(const QString& dir)
     ag::setDrawScale(1);
 }
 
-void writeHelp(const QString& path)
-{
-    QFile f(path);
-    const QByteArray text = ag::helpText().toUtf8();
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(text) != text.size())
-        throw std::runtime_error("cannot write " + path.toStdString());
-}
 
 }  // namespace
 
@@ -89,8 +81,7 @@ int main(int argc, char** argv)
         ag::loadFonts();
         writePictures(out + "/images");
         ag::writeSounds(out + "/sounds");
-        writeHelp(out + "/" + QString::fromUtf8(rp::assets::HelpFile.data()));
-        std::printf("assetgen: %zu pictures (1x and @2x), %zu sounds and the help written to %s in %lld ms\n",
+        std::printf("assetgen: %zu pictures (1x and @2x) and %zu sounds written to %s in %lld ms\n",
                     rp::assets::Pictures.size(), rp::assets::Sounds.size(), argv[1],
                     static_cast<long long>(clock.elapsed()));
     } catch (const std::exception& e) {
