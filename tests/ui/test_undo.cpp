@@ -97,13 +97,10 @@ class UndoTest : public QObject {
                 }
             QTest::qVerify(taken.first != 0, "an entry", "", __FILE__, __LINE__);
             rig.table->setComputerActing(false);
-            if (undoEach && s.Winner == 0) {
-                const rp::GameState after = s;
+            // (Taking back a computer's reply with the person's entry: test_computer.)
+            if (undoEach && s.Winner == 0 && p == 1) {
                 pressUndo(rig);
-                if (p == 2) {
-                    // A computer's entry stays.
-                    QTest::qVerify(rp::sameGame(s, after), "computer entry kept", "", __FILE__, __LINE__);
-                } else {
+                {
                     QTest::qVerify(rp::sameGame(s, before) && screen(rig.table) == shown &&
                                        !rig.table->tmrNext->isActive() && !rig.table->imgNext->isVisible(),
                                    "the position before the entry", "", __FILE__, __LINE__);

@@ -13,22 +13,29 @@ namespace rp {
 namespace {
 constexpr int PollMilliseconds = 50;     // while the dice tumble
 constexpr int HeldMilliseconds = 100;    // while a window holds the turn
-constexpr int PressMilliseconds = 150;   // the roll button shown down
 constexpr unsigned AllDice = (1u << DiceCount) - 1;
 }  // namespace
 
-int TableComputer::stepMilliseconds(Pace pace) {
+// Slow is the first pace there was: a die at a time, the dice tumbling and
+// the pause after the roll waited out, the sign between people kept. The
+// others fit a whole turn of three rolls, signs included, into about 1 s
+// (Fast) or 3 s (Normal), every step still shown: the roll landed, the dice
+// kept, the box framed.
+TableComputer::Timing TableComputer::timing(Pace pace) {
     switch (pace) {
-        case Pace::Slow: return 1400;
-        case Pace::Fast: return 350;
-        case Pace::Instant: return 0;
+        case Pace::Slow: return {1400, 150, 1400, -1, true, true};
+        case Pace::Fast: return {0, 0, 130, 100, false, false};
+        case Pace::Instant: return {0, 0, 0, 0, false, false};
         case Pace::Normal: break;
     }
-    return 700;
+    return {0, 60, 230, 200, true, false};
 }
 
+int TableComputer::stepMilliseconds(Pace pace) { return timing(pace).step; }
+
 int TableComputer::signMilliseconds(Pace pace) const {
-    return pace == Pace::Instant ? 0 : signMilliseconds_;
+    const int ms = timing(pace).sign;
+    return ms < 0 ? signMilliseconds_ : ms;
 }
 
 bool TableComputer::isComputerSeat(int player) const {
@@ -43,6 +50,9 @@ TableComputer::TableComputer(frmMain& table, Seats& seats, OpponentSource source
     tmrComputer->setSingleShot(true);
     connect(tmrComputer, &QTimer::timeout, this, [this] { tmrComputer_Timer(); });
     table_.setComputerOnTurn([this] { return onTurn(); });
+    table_.setComputerAtSign([this] {
+        return isComputerSeat(enterer_) || isComputerSeat(table_.gameState().CurrentPlayer);
+    });
     connect(&table_, &frmMain::personInterrupted, this, [this] { hurry(); });
     // The next-player sign is the rules' pause between people; where a
     // computer comes or goes it lasts only as long as the pace allows.
@@ -62,7 +72,7 @@ TableComputer::TableComputer(frmMain& table, Seats& seats, OpponentSource source
         const GameState& s = table_.gameState();
         const int p = s.CurrentPlayer;
         if (p >= 1 && p <= MaxPlayers && seats_.isComputer(p) && !s.TurnPassing && !tmrComputer->isActive())
-            schedule(stepMilliseconds(seats_.pace));
+            schedule(timing(seats_.pace).first);
     });
 }
 
@@ -111,8 +121,11 @@ void TableComputer::tmrComputer_Timer() {
     bool tumbling = false;
     for (int d = 1; d <= DiceCount; ++d) tumbling = tumbling || s.DieAnimator(d) != 0;
     if (tumbling || table_.tmrRollPause->isActive()) {
-        if (!quick()) return schedule(PollMilliseconds);
+        const Timing t = timing(seats_.pace);
+        // Slow waits for the pause too; the others only for the tumbling they show.
+        if (!quick() && (tumbling ? t.tumble : t.oneByOne)) return schedule(PollMilliseconds);
         finishRollNow();
+        if (!quick()) return schedule(t.step);  // the landed dice, seen a moment
     }
     if (s.RollCount == 0) return roll();
     if ((!plan_ || !samePosition(*plan_)) && !makePlan()) return;
@@ -180,9 +193,13 @@ bool TableComputer::makePlan() {
 }
 
 // One die at a time to where the plan wants it, then the roll.
+// (At Slow one die at a time, otherwise all at once.) The keeps are told,
+// then seen for a step, then rolled.
 void TableComputer::keepStep() {
     const GameState& s = table_.gameState();
     const unsigned mask = plan_->choice.keepMask;
+    const Timing t = timing(seats_.pace);
+    bool moved = false;
     for (int d = 1; d <= DiceCount; ++d) {
         const bool keep = (mask >> (d - 1)) & 1;
         if (keep == s.DieKept(d)) continue;
@@ -190,14 +207,19 @@ void TableComputer::keepStep() {
             if (keep) table_.imgRollingDice_Click(d);
             else table_.imgKeepDice_Click(d);
         });
-        return next(stepMilliseconds(seats_.pace));
+        moved = true;
+        if (t.oneByOne && !quick()) return next(t.step);
     }
-    QStringList kept;
-    for (int d = 1; d <= DiceCount; ++d)
-        if (s.DieKept(d)) kept << QString::number(s.Dice(d));
-    if (!kept.isEmpty())
-        table_.announce(QStringLiteral("%1 keeps %2")
-                            .arg(QString::fromStdString(s.PlayerName(s.CurrentPlayer)), kept.join(u' ')));
+    if (!plan_->keptSaid) {
+        plan_->keptSaid = true;
+        QStringList kept;
+        for (int d = 1; d <= DiceCount; ++d)
+            if (s.DieKept(d)) kept << QString::number(s.Dice(d));
+        if (!kept.isEmpty())
+            table_.tellStep(tr("%1 keeps %2").arg(QString::fromStdString(s.PlayerName(s.CurrentPlayer)),
+                                                  kept.join(u' ')));
+        if (moved) return next(t.step);
+    }
     roll();
 }
 
@@ -205,7 +227,7 @@ void TableComputer::roll() {
     plan_.reset();
     pressing_ = true;
     act([this] { table_.imgRollButton->press(); });
-    next(PressMilliseconds);
+    next(timing(seats_.pace).press);
 }
 
 TableLabel* TableComputer::boxOf(const advisor::Choice& c) const {
@@ -219,7 +241,7 @@ void TableComputer::entryStep() {
     if (!plan_->framed) {
         plan_->framed = true;
         box->setSuggested(true);
-        return next(stepMilliseconds(seats_.pace));
+        return next(timing(seats_.pace).step);
     }
     box->setSuggested(false);
     const advisor::Choice c = plan_->choice;

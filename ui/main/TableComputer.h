@@ -39,6 +39,15 @@ public:
     // No waits at all: hurried, or played at the Instant pace.
     bool quick() const;
 
+    // How a pace plays a turn: the waits before its first step, with the
+    // roll button down and after each step; the next-player sign where a
+    // computer comes or goes (-1: as between people); whether it waits for
+    // the dice to tumble and moves one die a step.
+    struct Timing {
+        int first, press, step, sign;
+        bool tumble, oneByOne;
+    };
+    static Timing timing(Pace pace);
     // Milliseconds between two steps at a pace.
     static int stepMilliseconds(Pace pace);
     // How long the next-player sign shows where a computer comes or goes.
@@ -50,6 +59,7 @@ private:
         std::array<int, 6> dice{};
         advisor::Choice choice;
         bool framed = false;
+        bool keptSaid = false;
     };
     void schedule(int milliseconds);
     void next(int milliseconds);  // rearm for the next step, at once when hurried

@@ -118,14 +118,16 @@ bool frmMain::handleKey(QKeyEvent* event) {
     if (computerOnTurn() && !computerActing_) {
         switch (key) {
             case Qt::Key_N: case Qt::Key_S: case Qt::Key_M: case Qt::Key_F1: break;
-            case Qt::Key_Space: case Qt::Key_Return: case Qt::Key_Enter:
+            default:
                 if (!event->isAutoRepeat()) heldBack();
                 return true;
-            default: return true;
         }
     }
-    // Enter held down in the new-game dialog must not roll here.
-    if (event->isAutoRepeat() && (key == Qt::Key_Return || key == Qt::Key_Enter)) return true;
+    // A roll key held down (in the new-game dialog, or through a computer's
+    // turn) never rolls here; neither does a press spent on a computer.
+    if ((event->isAutoRepeat() || pressSpent_) &&
+        (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space))
+        return true;
     validateSelection();
     switch (key) {
         case Qt::Key_1: case Qt::Key_2: case Qt::Key_3: case Qt::Key_4: case Qt::Key_5: {

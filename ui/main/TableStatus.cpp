@@ -38,6 +38,20 @@ TableStatus::TableStatus(frmMain& table) : QObject(&table), tmrStatus(new QTimer
     connect(&table_, &frmMain::boxClicked, this, [this](int column, int index, bool bonus) {
         if (const auto why = refusalReason(table_.gameState(), column, index, bonus); !why.empty()) tell(qs(why));
     });
+    connect(&table_, &frmMain::reasonTold, this, [this](const QString& text) { tell(text); });
+    // A computer's step stays in words until its next step or a person's roll.
+    connect(&table_, &frmMain::stepTold, this, [this](const QString& text) {
+        tmrStatus->stop();
+        stepShown_ = true;
+        lblStatus->setText(text);
+        lblStatus->setAccessibleName(text);
+        table_.lblHint->hide();
+    });
+    connect(&table_, &frmMain::rollStarted, this, [this] {
+        if (!stepShown_ || table_.computerOnTurn()) return;
+        stepShown_ = false;
+        if (!tmrStatus->isActive()) showResting();
+    });
     connect(&table_, &frmMain::turnChanged, this, [this] {
         updateRollLook();
         if (!tmrStatus->isActive()) showResting();
@@ -66,6 +80,7 @@ bool TableStatus::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TableStatus::tell(const QString& reason) {
+    stepShown_ = false;
     lblStatus->setText(reason);
     lblStatus->setAccessibleName(reason);
     table_.lblHint->hide();
@@ -79,6 +94,8 @@ void TableStatus::tmrStatus_Timer() {
 }
 
 void TableStatus::showResting() {
+    if (stepShown_ && table_.gameState().GameInProgress) return;
+    stepShown_ = false;
     const QString rest = table_.gameState().GameInProgress ? QString() : qs(text::IdleTable);
     lblStatus->setText(rest);
     lblStatus->setAccessibleName(rest.isEmpty() ? QStringLiteral("Status") : rest);

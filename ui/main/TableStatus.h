@@ -36,6 +36,7 @@ private:
 
     frmMain& table_;
     bool rollAvailable_ = true;
+    bool stepShown_ = false;  // a computer's step is in the line
 };
 
 }  // namespace rp

@@ -38,25 +38,35 @@ TableUndo::TableUndo(frmMain& table, mdlLogic& logic, Seats& seats)
     // Ctrl+Z reaches the table whichever of its controls has the focus.
     table.installEventFilter(this);
 
+    // A computer's entries after a person's keep that person's point: taking
+    // it back takes theirs back too, and they play again afterwards.
     connect(&table_, &frmMain::aboutToEnter, this, [this] {
         const GameState& s = logic_.state();
         pending_.reset();
-        if (s.GameInProgress && s.CurrentPlayer >= 1 && !seats_.isComputer(s.CurrentPlayer)) pending_ = now();
+        computerEntering_ = s.CurrentPlayer >= 1 && s.CurrentPlayer <= MaxPlayers && seats_.isComputer(s.CurrentPlayer);
+        if (s.GameInProgress && s.CurrentPlayer >= 1 && !computerEntering_) pending_ = now();
     });
     connect(&table_, &frmMain::entered, this, [this] {
         const GameState& s = logic_.state();
-        before_.reset();
-        after_.reset();
         // The entry that ends the game stays: its results are out.
         if (pending_ && s.Winner == 0) {
             before_ = std::move(pending_);
             after_ = now();
+            rolledSince_ = false;
+        } else if (computerEntering_ && before_ && s.Winner == 0) {
+            after_ = now();
+        } else {
+            before_.reset();
+            after_.reset();
         }
         pending_.reset();
         showAvailable();
         emit entryKept();
     });
     connect(&table_, &frmMain::rollStarted, this, [this] {
+        const GameState& s = logic_.state();
+        if (s.CurrentPlayer >= 1 && s.CurrentPlayer <= MaxPlayers && seats_.isComputer(s.CurrentPlayer)) return;
+        rolledSince_ = rolledSince_ || before_.has_value();
         before_.reset();
         after_.reset();
         showAvailable();
@@ -85,14 +95,20 @@ bool TableUndo::canUndo() const {
 }
 
 bool TableUndo::undo() {
-    if (!canUndo()) return false;
+    if (!canUndo()) {
+        const GameState& s = logic_.state();
+        if (s.GameInProgress && s.Winner == 0)
+            emit table_.reasonTold(rolledSince_ ? tr("You have rolled since.") : tr("Nothing to take back."));
+        return false;
+    }
     const GameSnapshot before = *before_;
     before_.reset();
     after_.reset();
     before.restoreInto(logic_.state(), seats_);
     showGame(logic_, table_);
     showAvailable();
-    table_.announce(QStringLiteral("Entry taken back"));
+    rolledSince_ = false;
+    emit table_.reasonTold(tr("Entry taken back"));
     emit undone();
     emit table_.turnChanged();
     return true;
@@ -101,6 +117,7 @@ bool TableUndo::undo() {
 void TableUndo::setPoint(std::optional<GameSnapshot> before) {
     before_ = std::move(before);
     after_.reset();
+    rolledSince_ = false;
     if (before_) after_ = now();
     showAvailable();
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Taking back a person's last entry on the table (Ctrl+Z or the Undo label):
-// the game as it was before the click comes back whole, as long as nobody
-// has rolled since and the game has not ended. The position before each
+// the game as it was before the click comes back whole, as long as that
+// person has not rolled since and the game has not ended; computers' turns
+// played after it go with it. The position before each
 // entry is kept as a value; undo puts it back and redraws the table.
 
 #include <QObject>
@@ -46,6 +47,8 @@ private:
     mdlLogic& logic_;
     Seats& seats_;
     std::optional<GameSnapshot> pending_, before_, after_;
+    bool computerEntering_ = false;
+    bool rolledSince_ = false;  // the person rolled after an entry they could have taken back
 };
 
 }  // namespace rp

@@ -1,7 +1,10 @@
 #pragma once
 // The next-player sign need not be waited out: a click or a key takes it
-// away at once, and the game goes on exactly as when its timer ends. The key
-// then does its own work for the next player: Enter or Space rolls.
+// away at once, and the game goes on exactly as when its timer ends. Between
+// people the key then does its own work for the next player (Enter or Space
+// rolls); where a computer comes or goes it is spent on the sign. Every
+// press is noted as it begins, so the table knows which belong to a
+// computer's turn.
 
 #include <QObject>
 

@@ -200,11 +200,12 @@ void frmMain::lblGame_Click(int column, int index) {
     if (moveLog_) moveLog_->passed(state());
     if (taken) {
         const auto& caption = text::RowCaptions[index - 1];
-        announce(computerOnTurn_ && !who.isEmpty()
-                     ? QStringLiteral("%1 enters %2 in %3, Game %4")
-                           .arg(who, lblGame(column, index)->text(), qs(caption))
-                           .arg(column)
-                     : boxName({column, index, false}) + QStringLiteral(": ") + lblGame(column, index)->text());
+        if (computerOnTurn_ && !who.isEmpty())
+            tellStep(tr("%1 enters %2 in %3, Game %4")
+                         .arg(who, lblGame(column, index)->text(), qs(caption))
+                         .arg(column));
+        else
+            announce(boxName({column, index, false}) + QStringLiteral(": ") + lblGame(column, index)->text());
         emit entered();
     }
     validateSelection();
@@ -218,12 +219,13 @@ void frmMain::lblGameY_Click(int column, int index) {
     const bool taken = logic_.BonusBoxClick(column, index);
     if (moveLog_) moveLog_->passed(state());
     if (taken) {
-        announce(computerOnTurn_ && !who.isEmpty()
-                     ? QStringLiteral("%1 enters %2 in Pentaro box %3, Game %4")
-                           .arg(who, lblGameY(column, index)->text())
-                           .arg(index)
-                           .arg(column)
-                     : boxName({column, index, true}) + QStringLiteral(": ") + lblGameY(column, index)->text());
+        if (computerOnTurn_ && !who.isEmpty())
+            tellStep(tr("%1 enters %2 in Pentaro box %3, Game %4")
+                         .arg(who, lblGameY(column, index)->text())
+                         .arg(index)
+                         .arg(column));
+        else
+            announce(boxName({column, index, true}) + QStringLiteral(": ") + lblGameY(column, index)->text());
         emit entered();
     }
     validateSelection();
@@ -238,9 +240,16 @@ QString frmMain::playerOnTurn() {
 }
 
 bool frmMain::heldBack() {
-    if (computerActing_ || !computerOnTurn()) return false;
+    if (computerActing_) return false;
+    if (!computerOnTurn()) return pressSpent_;
     emit personInterrupted();
     return true;
+}
+
+bool frmMain::computerAtSign() const { return tmrNext->isActive() && computerAtSign_ && computerAtSign_(); }
+
+void frmMain::notePress(bool autoRepeat) {
+    if (!autoRepeat && !computerActing_) pressSpent_ = computerOnTurn() || computerAtSign();
 }
 
 void frmMain::tmrRollPause_Timer() { logic_.RollPauseTimer(); }
@@ -254,9 +263,10 @@ void frmMain::tmrDieAnimator_Timer(int die, int index) {
     for (int i = 1; i <= DiceCount; ++i) faces << QString::number(state().Dice(i));
     const QString who = playerOnTurn();
     QString said = who.isEmpty() ? QStringLiteral("Roll %1: %2").arg(state().RollCount).arg(faces.join(u' '))
-                                 : QStringLiteral("%1 rolls %2").arg(who, faces.join(u' '));
+                                 : tr("%1 rolls %2").arg(who, faces.join(u' '));
     if (state().PentaroShowing && !hadPentaro) said += QStringLiteral(". Pentaro!");
-    announce(said);
+    if (who.isEmpty()) announce(said);
+    else tellStep(said);
     emit rollLanded();
 }
 

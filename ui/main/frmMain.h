@@ -90,6 +90,11 @@ public:
     // Says text to assistive tools through a label that exists for it alone.
     void announce(const QString& text);
     QLabel* lblAnnounce;
+    // A computer's step, said and shown on the table (stepTold).
+    void tellStep(const QString& text) {
+        announce(text);
+        emit stepTold(text);
+    }
     // What the hint button and key H do; without one the button stays hidden.
     void setHintAction(std::function<void()> hint);
     ImageButton* imgHintButton;
@@ -100,6 +105,13 @@ public:
     void setComputerOnTurn(std::function<bool()> query) { computerOnTurn_ = std::move(query); }
     bool computerOnTurn() const { return computerOnTurn_ && computerOnTurn_(); }
     void setComputerActing(bool acting) { computerActing_ = acting; }
+    // The next-player sign shows where a computer comes or goes.
+    void setComputerAtSign(std::function<bool()> query) { computerAtSign_ = std::move(query); }
+    bool computerAtSign() const;
+    // Every press (key or button) as it begins: one that begins during a
+    // computer's turn or its sign is spent there, and its release or
+    // repeats never act for the person who comes next.
+    void notePress(bool autoRepeat);
     // Told of each roll and entry passed to the rules (the game review's record).
     void setMoveLog(advisor::MoveLog* log) { moveLog_ = log; }
     // The game as the table shows it, for readers beside the rules.
@@ -118,6 +130,10 @@ signals:
     void diceMoved();
     // A person clicked or pressed a key for the game during a computer's turn.
     void personInterrupted();
+    // A computer rolled, kept or entered: the words for it.
+    void stepTold(const QString& text);
+    // Something the table tells in its status line for a moment.
+    void reasonTold(const QString& text);
     // A click on a box or bonus box is about to reach the rules; entered
     // follows when they took it.
     void aboutToEnter();
@@ -167,8 +183,9 @@ private:
     mdlLogic& logic_;
     std::optional<Target> selection_;
     std::function<void()> hint_;
-    std::function<bool()> computerOnTurn_;
+    std::function<bool()> computerOnTurn_, computerAtSign_;
     bool computerActing_ = false;
+    bool pressSpent_ = false;
     advisor::MoveLog* moveLog_ = nullptr;
     std::vector<std::function<bool(QKeyEvent*)>> keys_;
     std::array<std::array<TableLabel*, 21>, 4> lblGame_{};
