@@ -2,6 +2,7 @@
 // played through the table's own handlers, kept out of the high scores, and
 // deaf to whatever a person does meanwhile.
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QSettings>
 #include <QTest>
@@ -145,6 +146,81 @@ private slots:
         QCOMPARE(QString::fromStdString(rig.state.BName(1)), QStringLiteral("Zoe"));
         QCOMPARE(rig.state.BScore(1), rig.state.GrandTotal(1));
         QCOMPARE(rig.state.BScore(2), 0);
+    }
+
+    // A person against Hard at Instant, with Space held down from the
+    // person's entry through the computer's turn (auto-repeat) and the roll
+    // button pressed in one turn and let go in the next: the person always
+    // starts with 0 rolls. Ctrl+Z after a reply takes back both entries; the
+    // game goes on to its end.
+    void keysHeldThroughAComputersTurnNeverLeak() {
+        TableRig rig;
+        rig.randomDice.emplace(4242);
+        rig.program->seats.kind(2) = rp::SeatKind::Hard;
+        rig.program->seats.pace = rp::Pace::Instant;
+        rig.newGame(2, 2, false);
+        rp::GameState& s = rig.state;
+        QWidget* ghost = rig.table->cmdGhostEnter;
+        auto space = [&](QEvent::Type type, bool repeat) {
+            QKeyEvent e(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), repeat);
+            QApplication::sendEvent(ghost, &e);
+        };
+        auto* status = rig.table->findChild<QLabel*>(QStringLiteral("lblStatus"));
+        int turns = 0;
+        bool undone = false;
+        while (s.Winner == 0) {
+            QVERIFY(++turns <= 14);
+            QCOMPARE(s.CurrentPlayer, 1);
+            QCOMPARE(s.RollCount, 0);
+            rig.roll({});
+            if (turns == 7) {
+                QTest::keyClick(rig.table, Qt::Key_Z, Qt::ControlModifier);
+                QCOMPARE(status->text(), QStringLiteral("You have rolled since."));
+            }
+            int column = 1, row = 0;
+            for (int r : {1, 2, 3, 4, 5, 6, 10, 11, 12, 13, 14, 16})
+                if (!row && !s.Used(1, r, 1)) row = r;
+            const std::string before = cards(s);
+            if (row) rig.box(column, row);
+            else rig.bonus(column, 1);
+            if (s.Winner != 0) break;
+            QVERIFY(s.TurnPassing);
+            // Space goes down on the sign and repeats through the computer's turn.
+            space(QEvent::KeyPress, false);
+            const bool mouse = turns % 2 == 0;
+            int steps = 0;
+            while (tick(rig)) {
+                QVERIFY(++steps < 2000);
+                if (mouse && steps == 2) QTest::mousePress(rig.table->imgRollButton, Qt::LeftButton);
+                space(QEvent::KeyRelease, true);
+                space(QEvent::KeyPress, true);
+            }
+            space(QEvent::KeyRelease, false);
+            if (mouse) QTest::mouseRelease(rig.table->imgRollButton, Qt::LeftButton);
+            if (s.Winner != 0) break;
+            QCOMPARE(s.RollCount, 0);
+            QCOMPARE(s.CurrentPlayer, 1);
+            QVERIFY(status->text().contains(QRegularExpression(QStringLiteral("^Player 2 enters \\d+ in .+, Game 1$"))));
+            if (turns == 5 && !undone) {
+                undone = true;
+                QTest::keyClick(rig.table, Qt::Key_Z, Qt::ControlModifier);
+                QCOMPARE(cards(s), before);  // the person's entry and the reply, both gone
+                QCOMPARE(status->text(), QStringLiteral("Entry taken back"));
+                QCOMPARE(s.RollCount, 1);
+                rig.roll({});
+                QTest::keyClick(rig.table, Qt::Key_Z, Qt::ControlModifier);
+                QCOMPARE(status->text(), QStringLiteral("Nothing to take back."));  // once only
+                if (row) rig.box(column, row);
+                else rig.bonus(column, 1);
+                while (tick(rig)) {}
+            }
+        }
+        QVERIFY(undone);
+        QCOMPARE(turns, 13);
+        QVERIFY(s.Winner != 0);
+        for (int p = 1; p <= 2; ++p)
+            for (int r : {1, 2, 3, 4, 5, 6, 10, 11, 12, 13, 14, 16}) QVERIFY(s.Used(p, r, 1));
+        QVERIFY(rig.messages.isEmpty());
     }
 
     // Clicks on dice, boxes and the roll button and random keys during the

@@ -24,11 +24,11 @@ constexpr unsigned AllDice = (1u << DiceCount) - 1;
 TableComputer::Timing TableComputer::timing(Pace pace) {
     switch (pace) {
         case Pace::Slow: return {1400, 150, 1400, -1, true, true};
-        case Pace::Fast: return {0, 0, 130, 100, false, false};
+        case Pace::Fast: return {0, 0, 100, 80, false, false};
         case Pace::Instant: return {0, 0, 0, 0, false, false};
         case Pace::Normal: break;
     }
-    return {0, 60, 230, 200, true, false};
+    return {0, 50, 180, 150, true, false};
 }
 
 int TableComputer::stepMilliseconds(Pace pace) { return timing(pace).step; }
