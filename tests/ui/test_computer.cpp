@@ -192,8 +192,10 @@ private slots:
             while (tick(rig)) {
                 QVERIFY(++steps < 2000);
                 if (mouse && steps == 2) QTest::mousePress(rig.table->imgRollButton, Qt::LeftButton);
-                space(QEvent::KeyRelease, true);
-                space(QEvent::KeyPress, true);
+                // On the sign that hands back, Space is pressed afresh once.
+                const bool afresh = rig.table->tmrNext->isActive() && s.CurrentPlayer == 1;
+                space(QEvent::KeyRelease, !afresh);
+                space(QEvent::KeyPress, !afresh);
             }
             space(QEvent::KeyRelease, false);
             if (mouse) QTest::mouseRelease(rig.table->imgRollButton, Qt::LeftButton);
