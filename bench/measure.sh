@@ -6,7 +6,8 @@
 # with no window manager and a private sound server with a null sink:
 #   - start to first window mapped, RSS 3 s after the table shows, CPU of
 #     ten idle seconds: the installed-style binary and the bare window;
-#   - CPU of one roll and the files a roll opens: build/bench_table_roll.
+#   - CPU of one roll and the files a roll opens: build/bench_table_roll;
+#   - a computer's whole turn at Fast and Normal: build/bench_computer_turn.
 set -eu
 
 cd "$(dirname "$0")/.."
@@ -30,7 +31,7 @@ done
 "$python" -c 'import Xlib' 2>/dev/null || { echo "bench: python3-xlib is needed (setup.sh installs it)"; exit 1; }
 
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" --target realpentaro bench_bare_window bench_table_roll bench_game_file -j2 >/dev/null
+cmake --build "$build" --target realpentaro bench_bare_window bench_table_roll bench_game_file bench_computer_turn -j2 >/dev/null
 
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/rp-bench.XXXXXX")
 xvfb=""
@@ -91,6 +92,8 @@ echo "one roll: cpu ${roll_cpu} ms (the same 600 ms idle: ${roll_idle} ms), file
 [ "$roll_files" -eq 0 ] || sed 's/^/  /' "$tmp/opened"
 echo "saves of the game once the dice had landed, in 5 rolls: $(wc -l <"$tmp/saves")"
 "$build/bench/bench_game_file"
+# A computer's whole turn against a person (Hard), the person's entry to their next possible roll.
+QT_QPA_PLATFORM=offscreen "$build/bench_computer_turn" 20 2>/dev/null || echo "bench: bench_computer_turn failed"
 
 "$python" bench/measure.py --runs "$runs" --game "$build/realpentaro" --bare "$build/bench_bare_window" \
   --config "$tmp/config" --json "$tmp/medians.json"

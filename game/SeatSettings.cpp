@@ -22,6 +22,22 @@ void note(std::string& problem, const std::string& key, const std::string& value
 }
 }  // namespace
 
+LastGame loadLastGame(SettingsStore& store) {
+    LastGame game;
+    const std::string players = store.read(Section, "Players");
+    if (players.size() == 1 && players[0] >= '1' && players[0] <= '0' + MaxPlayers) game.players = players[0] - '0';
+    const std::string type = store.read(Section, "GameType");
+    if (type == "1" || type == "2") game.gameType = type[0] - '0';
+    for (int p = 1; p <= MaxPlayers; ++p) game.names[p] = store.read(Section, "Name" + std::to_string(p));
+    return game;
+}
+
+void saveLastGame(SettingsStore& store, const LastGame& game) {
+    store.write(Section, "Players", std::to_string(game.players));
+    store.write(Section, "GameType", std::to_string(game.gameType));
+    for (int p = 1; p <= MaxPlayers; ++p) store.write(Section, "Name" + std::to_string(p), game.names[p]);
+}
+
 const char* seatWord(SeatKind kind) { return SeatWords[static_cast<int>(kind)]; }
 const char* paceWord(Pace pace) { return PaceWords[static_cast<int>(pace)]; }
 

@@ -14,6 +14,15 @@ namespace rp {
 void loadSeats(SettingsStore& store, Seats& seats, std::string& problem);
 void saveSeats(SettingsStore& store, const Seats& seats);
 
+// The last game's names, number of players and game type, offered again by
+// the new-game dialog. Anything missing or unreadable stays 0 / empty.
+struct LastGame {
+    int players = 0, gameType = 0;
+    std::string names[MaxPlayers + 1];  // [1..4]
+};
+LastGame loadLastGame(SettingsStore& store);
+void saveLastGame(SettingsStore& store, const LastGame& game);
+
 const char* seatWord(SeatKind kind);  // "Person", "Easy", "Medium", "Hard"
 const char* paceWord(Pace pace);      // "Slow", "Normal", "Fast", "Instant"
 

@@ -270,6 +270,9 @@ private slots:
             auto* dialog = rig.windows.load<rp::frmNewGame>();
             for (int i = 0; i < 2; ++i) TableRig::click(dialog->imgSeat[1]);  // Medium
             TableRig::click(dialog->imgPace);                                 // Fast
+            TableRig::click(dialog->imgPlayerCheck[2]);
+            dialog->txtPlayers[2]->setText(QStringLiteral("Zed"));
+            TableRig::click(dialog->imgGameTypeCheck[1]);
             dialog->imgOKButton_MouseUp();
             rig.table->lblExit_Click();
         }
@@ -279,6 +282,10 @@ private slots:
             QCOMPARE(TableRig::name(dialog->imgSeat[1]), QStringLiteral("Player 1: Computer, Medium"));
             QCOMPARE(TableRig::name(dialog->imgPace), QStringLiteral("Computer pace: Fast"));
             QCOMPARE(dialog->txtPlayers[1]->text(), QStringLiteral("Ada"));
+            // The last game again, names, players and type: a rematch is one press of Done.
+            QCOMPARE(dialog->txtPlayers[2]->text(), QStringLiteral("Zed"));
+            QVERIFY(dialog->txtPlayers[2]->isEnabled() && !dialog->txtPlayers[3]->isEnabled());
+            QCOMPARE(rig.state.GameType, 1);
         }
         const QString ini = dir->filePath(QStringLiteral("RealPentaro.ini"));
         QString highName;

@@ -51,6 +51,15 @@ void TableLabel::setPreview(const QString& value) {
     update();
 }
 
+void TableLabel::setNote(const QString& shown, const QString& said) {
+    if (note_ == shown && noteSaid_ == said) return;
+    if (!marked()) plainDescription_ = accessibleDescription();
+    note_ = shown;
+    noteSaid_ = said;
+    describe();
+    update();
+}
+
 void TableLabel::setNotPlayed(bool notPlayed) {
     if (notPlayed_ == notPlayed) return;
     if (!marked()) plainDescription_ = accessibleDescription();
@@ -62,6 +71,7 @@ void TableLabel::describe() {
     QStringList parts;
     if (!plainDescription_.isEmpty()) parts << plainDescription_;
     if (!preview_.isEmpty()) parts << QStringLiteral("would score ") + preview_;
+    if (!noteSaid_.isEmpty()) parts << noteSaid_;
     if (notPlayed_) parts << QStringLiteral("not played");
     if (suggested_) parts << QStringLiteral("suggested");
     setAccessibleDescription(parts.join(QStringLiteral(", ")));
@@ -84,6 +94,7 @@ void TableLabel::paintEvent(QPaintEvent* event) {
     else if (!text().isEmpty()) paintCaption(text(), palette().color(QPalette::Active, QPalette::WindowText));
     // Pale enough to tell from an entry at a glance.
     else if (!preview_.isEmpty()) paintCaption(preview_, QColor(110, 120, 170, 150));
+    else if (!note_.isEmpty()) paintCaption(note_, QColor(110, 120, 170, 150));
     else QLabel::paintEvent(event);
     // Frames go over the picture: a die's face fills its whole label.
     if (!suggested_ && !selected_) return;

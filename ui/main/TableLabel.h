@@ -32,6 +32,10 @@ public:
     // ", would score N" for assistive tools. Empty: no preview.
     void setPreview(const QString& value);
     const QString& preview() const { return preview_; }
+    // A note in the preview's pale ink on a blank box (shown), with its words
+    // for assistive tools (said). Empty: none.
+    void setNote(const QString& shown, const QString& said);
+    const QString& note() const { return note_; }
     // A box of a column the game does not play: ", not played".
     void setNotPlayed(bool notPlayed);
 
@@ -47,14 +51,14 @@ private:
     void paintCaption(const QString& text, const QColor& ink);
     // The description: the plain one and what the marks above add to it.
     void describe();
-    bool marked() const { return suggested_ || notPlayed_ || !preview_.isEmpty(); }
+    bool marked() const { return suggested_ || notPlayed_ || !preview_.isEmpty() || !noteSaid_.isEmpty(); }
 
     QAccessible::Role role_;
     bool pressed_ = false;
     bool selected_ = false;
     bool suggested_ = false;
     bool notPlayed_ = false;
-    QString preview_;
+    QString preview_, note_, noteSaid_;
     QString plainDescription_;  // the description without marks
 };
 

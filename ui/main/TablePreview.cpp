@@ -9,6 +9,7 @@
 namespace rp {
 
 namespace {
+constexpr int UpperBonusAt = 63;
 QString shown(std::optional<Int16> value) { return value ? QString::number(*value) : QString(); }
 }  // namespace
 
@@ -43,6 +44,34 @@ void TablePreview::refresh() {
             table_.lblGame(c, r)->setPreview(any ? shown(previewScoreBox(s, c, r)) : QString());
         for (int b = 1; b <= BonusBoxes; ++b)
             table_.lblGameY(c, b)->setPreview(any ? shown(previewBonusBox(s, c, b)) : QString());
+    }
+    showBonusProgress();
+}
+
+// How far each upper section of the shown card is from the 35 bonus, in the
+// blank Sub Total box until the rules write it there.
+void TablePreview::showBonusProgress() {
+    const GameState& s = table_.gameState();
+    const int p = s.CurrentPlayer;
+    const bool playing = on_ && s.GameInProgress && p >= 1 && p <= s.NumPlayers && p <= MaxPlayers;
+    for (int c = 1; c <= Columns; ++c) {
+        TableLabel* box = table_.lblGame(c, row::SubTotal);
+        if (!playing || (c > 1 && s.GameType == 2) || s.Used(p, row::SubTotal, c) ||
+            !table_.lblGame(c, row::SubTotal)->text().isEmpty()) {
+            box->setNote({}, {});
+            continue;
+        }
+        int sum = 0, best = 0;
+        for (int r = 1; r <= 6; ++r) {
+            if (s.Used(p, r, c)) sum += s.Score(p, r, c);
+            else best += 5 * r;
+        }
+        if (sum >= UpperBonusAt)
+            box->setNote(tr("bonus won"), tr("upper bonus won"));
+        else if (sum + best < UpperBonusAt)
+            box->setNote(tr("bonus lost"), tr("upper bonus out of reach"));
+        else
+            box->setNote(tr("%1 of 63").arg(sum), tr("%1 of 63 toward the upper bonus").arg(sum));
     }
 }
 

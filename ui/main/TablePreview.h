@@ -1,8 +1,9 @@
 #pragma once
 // What each open box would give: after a roll has landed, every box that
 // would take the dice shows its value in pale ink, worked out by the rules
-// themselves on a copy of the game. Key P turns it off and on; the choice
-// is kept in the settings ("Params", "Preview").
+// themselves on a copy of the game, and the blank Sub Total box shows how
+// far the upper section is from its bonus. Key P turns both off and on; the
+// choice is kept in the settings ("Params", "Preview").
 
 #include <QObject>
 
@@ -23,6 +24,7 @@ public:
     void refresh();
 
 private:
+    void showBonusProgress();
     frmMain& table_;
     SettingsStore& store_;
     bool on_ = true;

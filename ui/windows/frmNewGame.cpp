@@ -125,6 +125,17 @@ void frmNewGame::Form_Load() {
     if (!problem.empty())
         std::fprintf(stderr, "Real Pentaro: the players' seats could not be read (%s); those seats are "
                              "played by a person\n", problem.c_str());
+    // The last game's names, players and type: a rematch is one press of Done.
+    const LastGame last = loadLastGame(store_);
+    for (int i = 1; i <= MaxPlayers; ++i)
+        if (!last.names[i].empty())
+            txtPlayers[i]->setText(QString::fromStdString(last.names[i]).left(NameLimit));
+    if (last.gameType != 0) {
+        setCheck(imgGameTypeCheck[1], last.gameType == 1);
+        setCheck(imgGameTypeCheck[2], last.gameType != 1);
+        state().GameType = static_cast<Int16>(last.gameType);
+    }
+    if (last.players != 0) SelectPlayerCount(last.players);
     for (int i = 1; i <= MaxPlayers; ++i) {
         if (seats_.isComputer(i) && txtPlayers[i]->text() == designName(i))
             txtPlayers[i]->setText(QString::fromLatin1(ComputerNames[i]));
@@ -216,6 +227,11 @@ void frmNewGame::imgOKButton_MouseUp() {
     s.CurrentPlayer = 1;
     seats_.newGame();
     saveSeats(store_, seats_);
+    LastGame last;
+    last.players = s.NumPlayers;
+    last.gameType = s.GameType;
+    for (int i = 1; i <= MaxPlayers; ++i) last.names[i] = txtPlayers[i]->text().toStdString();
+    saveLastGame(store_, last);
     store_.flush();
     // StartNewGame puts the first name on the table, which then shows the
     // game in progress.
