@@ -75,6 +75,29 @@ class ReviewTest : public QObject {
     }
 
 private slots:
+    // An entry's points as its box shows them, a chip or the upper bonus it
+    // also earned said apart.
+    void entriesSayThePointsTheCardShows() {
+        rp::advisor::ReviewedDecision d;
+        rp::advisor::Position& p = d.position;
+        p.player = p.numPlayers = 1;
+        p.gameType = 2;
+        p.rollCount = 2;
+        p.used[1][rp::row::Pentaro] = true;
+        for (int r = 1; r <= 5; ++r) p.used[1][r] = true, p.score[1][r] = static_cast<rp::Int16>(3 * r);  // 45
+        p.dice = {0, 6, 6, 6, 6, 1};
+        d.made = {rp::advisor::Choice::Kind::ScoreBox, 0, 1, 6, 59};
+        QCOMPARE(rp::review::made(d), QStringLiteral("entered Sixes (24) + the 35 bonus"));
+        p.dice = {0, 3, 3, 3, 3, 3};
+        p.pentaro = true;
+        p.bonusUsed[1][1] = true;
+        p.bonusScore[1][1] = 50;
+        d.made = {rp::advisor::Choice::Kind::BonusBox, 0, 1, 2, 200};
+        QCOMPARE(rp::review::made(d), QStringLiteral("entered Pentaro box 2 (100) + a chip"));
+        d.made = {rp::advisor::Choice::Kind::ScoreBox, 0, 1, 12, 25};
+        QCOMPARE(rp::review::made(d), QStringLiteral("entered Full House (25)"));
+    }
+
     void eachPersonsReviewFromTheResults() {
         TableRig rig;
         rig.newGame(2, 2);

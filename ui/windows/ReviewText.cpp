@@ -1,8 +1,10 @@
 #include "ReviewText.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <cmath>
 
+#include "Preview.h"
 #include "Texts.h"
 #include "WindowFonts.h"
 
@@ -12,6 +14,8 @@ namespace {
 
 using Kind = advisor::Choice::Kind;
 const QChar Minus(0x2212);
+constexpr int ChipPoints = 100;        // a chip, unweighted
+constexpr int UpperBonusPoints = 35;
 
 QString signedPoints(double v) {
     const double shown = std::round(v * 10) / 10;
@@ -29,10 +33,23 @@ QString keptFaces(const advisor::Position& p, unsigned mask) {
 QString choiceText(const advisor::Choice& c, const advisor::Position& p, bool best) {
     if (c.kind == Kind::Keep && c.keepMask == 0) return best ? QStringLiteral("rolls all five") : QStringLiteral("rolled all five");
     if (c.kind == Kind::Keep) return (best ? QStringLiteral("keeps ") : QStringLiteral("kept ")) + keptFaces(p, c.keepMask);
-    // A box shows its points unweighted, as on the card.
+    // A box shows its points unweighted, as on the card; a chip or the
+    // upper bonus the entry also earned is said apart.
+    const bool bonusBox = c.kind == Kind::BonusBox;
     const int points = p.gameType == 2 ? c.points : c.points / std::max(1, c.column);
-    return (best ? QStringLiteral("enters ") : QStringLiteral("entered ")) +
-           boxName(p.gameType, c.column, c.row, c.kind == Kind::BonusBox) + QStringLiteral(" (%1)").arg(points);
+    GameState at;
+    p.into(at);
+    const auto onCard = bonusBox ? previewBonusBox(at, c.column, c.row) : previewScoreBox(at, c.column, c.row);
+    const int shown = onCard ? *onCard : points;
+    QString text = (best ? QStringLiteral("enters ") : QStringLiteral("entered ")) +
+                   boxName(p.gameType, c.column, c.row, bonusBox) + QStringLiteral(" (%1)").arg(shown);
+    int extra = points - shown;
+    if (extra >= ChipPoints) {
+        text += QCoreApplication::translate("Review", " + a chip");
+        extra -= ChipPoints;
+    }
+    if (extra >= UpperBonusPoints) text += QCoreApplication::translate("Review", " + the 35 bonus");
+    return text;
 }
 
 bool same(const advisor::Choice& a, const advisor::Choice& b) {
