@@ -74,8 +74,8 @@ int main(int argc, char* argv[]) {
     if (computer) {
         // Ada's turn ends; Eva's begins with the next player's sign.
         roll({2, 5, 5, 5, 6});
-        logic.ScoreBoxClick(1, 10);
-        dice = {5, 2, 5, 1, 5};
+        main->lblGame_Click(1, 10);
+        dice = {5, 2, 5, 1, 5, 3, 4};
         for (int i = 0; i < 40; ++i) dice.push_back(i * 7 % 6 + 1);
         windows.show<rp::frmMain>();
         QTimer::singleShot(argc > 1 ? std::atoi(argv[1]) : 4000, &app, &QCoreApplication::quit);

@@ -53,6 +53,8 @@ void TablePreview::refresh() {
 void TablePreview::showBonusProgress() {
     const GameState& s = table_.gameState();
     const int p = s.CurrentPlayer;
+    // While the turn passes the card is still the last player's.
+    if (s.TurnPassing) return;
     const bool playing = on_ && s.GameInProgress && p >= 1 && p <= s.NumPlayers && p <= MaxPlayers;
     for (int c = 1; c <= Columns; ++c) {
         TableLabel* box = table_.lblGame(c, row::SubTotal);
