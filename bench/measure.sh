@@ -90,7 +90,7 @@ roll_files=$(wc -l <"$tmp/opened")
 echo "one roll: cpu ${roll_cpu} ms (the same 600 ms idle: ${roll_idle} ms), files opened in 5 rolls: ${roll_files}"
 [ "$roll_files" -eq 0 ] || sed 's/^/  /' "$tmp/opened"
 echo "saves of the game once the dice had landed, in 5 rolls: $(wc -l <"$tmp/saves")"
-"$build/bench/bench_game_file"
+QT_QPA_PLATFORM=offscreen "$build/bench_game_file"
 
 "$python" bench/measure.py --runs "$runs" --game "$build/realpentaro" --bare "$build/bench_bare_window" \
   --config "$tmp/config" --json "$tmp/medians.json"
