@@ -115,6 +115,12 @@ void MoveLog::passed(const GameState& s) {
     if (taken) keep(m);
 }
 
+void MoveLog::restore(std::vector<Move> moves) {
+    pending_.reset();
+    for (Move& m : moves) m.place = placeOf(m);
+    moves_ = std::move(moves);
+}
+
 void MoveLog::keep(Move m) {
     if (!moves_.empty() && (moves_.front().before.gameType != m.before.gameType ||
                             moves_.front().before.numPlayers != m.before.numPlayers))

@@ -52,6 +52,8 @@ public:
     void passed(const GameState& s);
 
     const std::vector<Move>& moves() const { return moves_; }
+    // The moves of a resumed game, in the order they were made.
+    void restore(std::vector<Move> moves);
     void clear() {
         moves_.clear();
         pending_.reset();

@@ -53,7 +53,7 @@ Program::Program(ProgramParts parts)
         main->setMoveLog(&moves);
         new TableZoom(*main, ws);
         auto* undo = new TableUndo(*main, logic, seats);
-        new GameKeeper(ws, *main, logic, seats, *undo, gameFile);
+        new GameKeeper(ws, *main, logic, seats, *undo, gameFile, moves);
         new TableComputer(*main, seats, [this](int p, std::string& error) { return opponent(p, error); });
         installTableHelpers(*main, store);
         main->installEventFilter(this);  // settings trouble is told once it shows
@@ -76,6 +76,11 @@ Program::Program(ProgramParts parts)
         QTimer::singleShot(0, &windows, [this] { tellTrouble(); });
     });
 }
+
+// The windows go first, while everything they hold on to is still there:
+// whatever a window does as it closes finds the rules, the files and the
+// record of moves alive.
+Program::~Program() { windows.destroyAll(); }
 
 void Program::tellTrouble() {
     auto* main = windows.find<frmMain>();

@@ -40,6 +40,7 @@ struct ProgramParts {
 class Program : public QObject {
 public:
     explicit Program(ProgramParts parts = {});
+    ~Program() override;
 
     // Puts the splash on screen with nothing decoded but its own picture;
     // the rest follows once it shows (finishStart). False when even the

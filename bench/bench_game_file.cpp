@@ -1,16 +1,28 @@
 // One save and one load of a four-player three-column game in progress
-// (about half the boxes filled, dice kept, an undo point). Not a test.
+// (about half of it played at random through the rules, dice kept, an undo
+// point, its record of moves), and the start of the program to the table
+// with that game resumed, the question answered at once (resume_ms, the
+// splash's fixed three seconds left out). Not a test.
 //   build/bench_game_file [repeats]
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <deque>
+#include <random>
 #include <vector>
 
 #include "GameFile.h"
+#include "MoveReplay.h"
+#include "NullTable.h"
+#include "Program.h"
+#include "frmHighScores.h"
+#include "frmMain.h"
+#include "frmResumeGame.h"
 
 namespace {
 
@@ -25,29 +37,85 @@ double median(std::vector<double> v) {
     return v[v.size() / 2];
 }
 
+// Half a four-player three-column game, played as the table plays it.
+rp::SavedGame halfAGame() {
+    rp::GameState s;
+    rp::NullGame unseen;
+    std::mt19937 rng(11);
+    rp::mdlLogic rules(s, unseen, unseen, unseen, unseen, [&] { return int(rng() % 6) + 1; });
+    rp::advisor::MoveLog log;
+    s.NumPlayers = 4;
+    s.GameType = 1;
+    for (int p = 1; p <= 4; ++p) s.PlayerName(p) = "Player " + std::to_string(p);
+    s.CurrentPlayer = 1;
+    s.GameInProgress = true;
+    rules.StartNewGame();
+    rp::Seats seats;
+    std::optional<rp::GameSnapshot> undo;
+    for (int turn = 0; turn < 4 * 19; ++turn) {
+        undo.reset();
+        for (int r = 0; r < 3; ++r) {
+            for (int d = 1; d <= rp::DiceCount && r > 0; ++d) s.DieKept(d) = rng() % 2;
+            log.aboutToRoll(s);
+            rules.RollButtonMouseUp();
+            for (bool t = true; t;) {
+                t = false;
+                for (int d = 1; d <= rp::DiceCount; ++d)
+                    if (s.DieAnimator(d)) rules.DieAnimatorTimer(d, s.DieAnimator(d)), t = true;
+            }
+            log.passed(s);
+        }
+        if (turn == 4 * 19 - 1) break;  // left after the last roll, dice kept
+        undo = rp::GameSnapshot::take(s, seats);
+        for (bool taken = false; !taken;) {
+            const int column = 1 + int(rng() % 3), row = 1 + int(rng() % 16);
+            // Row 15 stands for the 50-point box.
+            log.aboutToEnter(s, column, row == 15 ? 1 : row, row == 15);
+            taken = row == 15 ? rules.BonusBoxClick(column, 1) : rules.ScoreBoxClick(column, row);
+            log.passed(s);
+        }
+        if (s.TurnPassing) rules.NextPlayerTimer();
+    }
+    return {rp::GameSnapshot::take(s, seats), undo, rp::advisor::recordsOf(log.moves()), true};
+}
+
+// Program start to the resumed table, on the offscreen platform.
+double resumeMs(const QString& settingsPath) {
+    QElapsedTimer t;
+    t.start();
+    rp::ProgramParts parts;
+    parts.settingsPath = settingsPath;
+    rp::Program program(std::move(parts));
+    program.windows.setOnLastUnloaded([] {});
+    program.sound.start();
+    program.windows.load<rp::frmHighScores>();
+    program.logic.LoadSettings();
+    program.windows.show<rp::frmMain>();
+    double ms = -1;
+    QTimer step;
+    QObject::connect(&step, &QTimer::timeout, [&] {
+        if (auto* q = program.windows.find<rp::frmResumeGame>(); q && q->isVisible()) return q->imgConfirm->click();
+        if (program.state.GameInProgress) {
+            ms = t.nsecsElapsed() / 1e6;
+            step.stop();
+            QCoreApplication::exit(0);
+        }
+    });
+    step.start(0);
+    QApplication::exec();
+    return ms;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    QApplication app(argc, argv);
     const int repeats = argc > 1 ? std::max(3, std::atoi(argv[1])) : 51;
-    rp::GameState g;
-    g.NumPlayers = 4;
-    g.GameType = 1;
-    g.CurrentPlayer = 3;
-    g.RollCount = 2;
-    g.GameInProgress = true;
-    for (int p = 1; p <= 4; ++p) {
-        g.PlayerName(p) = "Player " + std::to_string(p);
-        for (int c = 1; c <= 3; ++c)
-            for (int r = 1; r <= 16; r += 2) g.Score(p, r, c) = rp::Int16(r * 3), g.Used(p, r, c) = true;
-    }
-    for (int d = 1; d <= 5; ++d) g.Dice(d) = rp::Int16(d), g.DieKept(d) = d < 3;
-    rp::Seats seats;
-    const rp::SavedGame game{rp::GameSnapshot::take(g, seats), rp::GameSnapshot::take(g, seats)};
+    const rp::SavedGame game = halfAGame();
 
     QTemporaryDir dir;
     rp::GameFile file(dir.filePath("game.ini"));
-    std::vector<double> save, saveCpu, load;
+    std::vector<double> save, saveCpu, load, replay;
     for (int i = 0; i < repeats; ++i) {
         QElapsedTimer t;
         t.start();
@@ -56,12 +124,25 @@ int main(int argc, char* argv[]) {
         saveCpu.push_back(cpuMs() - c0);
         save.push_back(t.nsecsElapsed() / 1e6);
         t.restart();
-        if (!file.load()) return 1;
+        const auto loaded = file.load();
+        if (!loaded) return std::fprintf(stderr, "not loaded\n"), 1;
         load.push_back(t.nsecsElapsed() / 1e6);
+        t.restart();
+        if (!rp::advisor::replayMoves(loaded->now.game, loaded->moves)) return std::fprintf(stderr, "not replayed\n"), 1;
+        replay.push_back(t.nsecsElapsed() / 1e6);
     }
     // Most of a save is the wait for the disk to confirm it; the CPU is the
     // roll's share.
-    std::printf("game_save_ms=%.3f game_load_ms=%.3f game_save_cpu_ms=%.3f (medians of %d)\n", median(save),
-                median(load), median(saveCpu), repeats);
+    std::printf("game_save_ms=%.3f game_load_ms=%.3f game_save_cpu_ms=%.3f moves_replay_ms=%.3f (%zu moves; medians of %d)\n",
+                median(save), median(load), median(saveCpu), median(replay), game.moves.size(), repeats);
+
+    std::vector<double> resume;
+    for (int i = 0; i < 5; ++i) {
+        QTemporaryDir config;
+        rp::GameFile(config.filePath("game.ini")).save(game);
+        resume.push_back(resumeMs(config.filePath("RealPentaro.ini")));
+        if (resume.back() < 0) return 1;
+    }
+    std::printf("resume_ms=%.1f (median of 5, program start to the resumed table, splash left out)\n", median(resume));
     return 0;
 }

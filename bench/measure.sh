@@ -91,7 +91,7 @@ roll_files=$(wc -l <"$tmp/opened")
 echo "one roll: cpu ${roll_cpu} ms (the same 600 ms idle: ${roll_idle} ms), files opened in 5 rolls: ${roll_files}"
 [ "$roll_files" -eq 0 ] || sed 's/^/  /' "$tmp/opened"
 echo "saves of the game once the dice had landed, in 5 rolls: $(wc -l <"$tmp/saves")"
-"$build/bench/bench_game_file"
+QT_QPA_PLATFORM=offscreen "$build/bench_game_file"
 # A computer's whole turn against a person (Hard), the person's entry to their next possible roll.
 QT_QPA_PLATFORM=offscreen "$build/bench_computer_turn" 20 2>/dev/null || echo "bench: bench_computer_turn failed"
 

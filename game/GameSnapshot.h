@@ -4,10 +4,24 @@
 // one taken before an entry and puts it back; the game file writes one and
 // reads it at the next start. No rule is ever reversed by hand.
 
+#include <array>
+
 #include "GameState.h"
 #include "Seats.h"
 
 namespace rp {
+
+// One roll or entry as the game file keeps it for the review: who moved, at
+// which roll, with which dice showing and kept; the rest follows by replay.
+struct MoveRecord {
+    enum class Kind : int { Roll = 0, Entry = 1, Bonus = 2 };
+    Kind kind = Kind::Roll;
+    int player = 0, rollCount = 0;
+    unsigned kept = 0;               // bit d-1: die d kept
+    std::array<int, DiceCount> dice{};  // dice 1..5 before the move
+    int column = 0, index = 0;       // Entry: column and row; Bonus: column and box
+    bool operator==(const MoveRecord&) const = default;
+};
 
 struct GameSnapshot {
     GameState game;  // only the fields of the game itself count

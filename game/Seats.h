@@ -12,6 +12,7 @@ enum class SeatKind : int { Person = 0, Easy = 1, Medium = 2, Hard = 3 };
 
 // How long a computer waits between its steps; Instant does not wait at all.
 enum class Pace : int { Slow = 0, Normal = 1, Fast = 2, Instant = 3 };
+constexpr Pace LastPace = Pace::Instant;  // the highest a stored pace may be
 
 struct Seats {
     Array1<SeatKind, MaxPlayers> kind;   // Person unless chosen otherwise

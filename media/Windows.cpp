@@ -139,7 +139,9 @@ Windows::Windows(Media media) : media_(media), onLastUnloaded_([] { QCoreApplica
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
-Windows::~Windows() {
+Windows::~Windows() { destroyAll(); }
+
+void Windows::destroyAll() {
     const auto loaded = loaded_;
     loaded_.clear();
     for (Window* w : loaded) {
@@ -147,6 +149,7 @@ Windows::~Windows() {
         delete w;
     }
     for (const QPointer<Window>& w : std::as_const(dying_)) delete w.data();
+    dying_.clear();
 }
 
 void Windows::define(const QString& name, std::function<Window*(Windows&)> make) {

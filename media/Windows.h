@@ -123,6 +123,9 @@ public:
     void hide(const QString& name);
     void unload(const QString& name);
     int loadedCount() const { return static_cast<int>(loaded_.size()); }
+    // Every window deleted now, the last-window action left out: the end
+    // of the program, before anything the windows use goes.
+    void destroyAll();
 
     template <class W> W* load() { return static_cast<W*>(load(W::Name)); }
     template <class W> W* find() const { return static_cast<W*>(find(W::Name)); }

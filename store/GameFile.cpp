@@ -4,11 +4,20 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <cerrno>
 #include <charconv>
+#include <cstring>
 #include <map>
 #include <sstream>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "PositionCheck.h"
 
 namespace rp {
 
@@ -65,6 +74,14 @@ void writeSnapshot(Writer& w, const std::string& prefix, const GameSnapshot& sna
     }
 }
 
+// A piece of the file fit for one line of the error stream.
+std::string shown(const std::string& text) {
+    std::string out = text.substr(0, 40);
+    for (char& ch : out)
+        if (static_cast<unsigned char>(ch) < 0x20 || static_cast<unsigned char>(ch) >= 0x7F) ch = '?';
+    return text.size() > 40 ? out + "..." : out;
+}
+
 struct BadFile {
     std::string why;
 };
@@ -88,7 +105,7 @@ public:
             int v = 0;
             auto [next, ec] = std::from_chars(p, end, v);
             if (ec != std::errc() || v < low || v > high)
-                throw BadFile{prefix_ + key + " \"" + text + "\" holds a value outside " + std::to_string(low) +
+                throw BadFile{prefix_ + key + " \"" + shown(text) + "\" holds a value outside " + std::to_string(low) +
                               ".." + std::to_string(high)};
             out.push_back(v);
             p = next;
@@ -125,25 +142,26 @@ GameSnapshot readSnapshot(const Reader& r) {
     g.PentaroShowing = r.number("Pentaro", 0, 1) != 0;
     g.ActiveColumn = Int16(r.number("Active", 0, Columns));
     g.TurnPassing = r.number("Passing", 0, 1) != 0;
-    snap.seats.pace = Pace(r.number("Pace", 0, 3));
+    snap.seats.pace = Pace(r.number("Pace", 0, int(LastPace)));
     for (int p = 1; p <= MaxPlayers; ++p) {
         const std::string n = std::to_string(p);
         g.PlayerName(p) = decodeName(r.raw("Name" + n));
         snap.seats.kind(p) = SeatKind(r.number("Seat" + n, 0, 3));
         snap.seats.hintUsed(p) = r.number("Hint" + n, 0, 1) != 0;
-        const auto score = r.numbers("Score" + n, Rows * Columns, -32768, 32767);
+        // Far above any card, far below where sums could overflow.
+        const auto score = r.numbers("Score" + n, Rows * Columns, 0, 1000);
         const auto used = r.numbers("Used" + n, Rows * Columns, 0, 1);
         for (int i = 0; i < Rows * Columns; ++i) {
             g.Score(p, i / Columns + 1, i % Columns + 1) = Int16(score[i]);
             g.Used(p, i / Columns + 1, i % Columns + 1) = used[i] != 0;
         }
-        const auto bonus = r.numbers("Bonus" + n, BonusBoxes * Columns, 0, 32767);
+        const auto bonus = r.numbers("Bonus" + n, BonusBoxes * Columns, 0, 100);
         const auto bonusUsed = r.numbers("BonusUsed" + n, BonusBoxes * Columns, 0, 1);
         for (int i = 0; i < BonusBoxes * Columns; ++i) {
             g.BonusScore(p, i / Columns + 1, i % Columns + 1) = Int16(bonus[i]);
             g.BonusUsed(p, i / Columns + 1, i % Columns + 1) = bonusUsed[i] != 0;
         }
-        const auto chips = r.numbers("Chips" + n, Columns, 0, 32767);
+        const auto chips = r.numbers("Chips" + n, Columns, 0, 100);
         const auto done = r.numbers("Done" + n, Columns, 0, 1);
         for (int c = 1; c <= Columns; ++c) {
             g.ChipCount(p, c) = Int16(chips[c - 1]);
@@ -154,6 +172,43 @@ GameSnapshot readSnapshot(const Reader& r) {
     return snap;
 }
 
+constexpr int MaxMoves = 2000;  // a four-player game has fewer than 700
+
+void writeMoves(Writer& w, const std::vector<MoveRecord>& moves) {
+    w.line("Moves", std::to_string(moves.size()));
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        const MoveRecord& m = moves[i];
+        std::ostringstream line;
+        line << int(m.kind) << ' ' << m.player << ' ' << m.rollCount << ' ' << m.kept;
+        for (int d : m.dice) line << ' ' << d;
+        line << ' ' << m.column << ' ' << m.index;
+        w.line("Move" + std::to_string(i + 1), line.str());
+    }
+}
+
+std::vector<MoveRecord> readMoves(const Reader& r) {
+    std::vector<MoveRecord> moves;
+    const int count = r.number("Moves", 0, MaxMoves);
+    for (int i = 1; i <= count; ++i) {
+        const auto v = r.numbers("Move" + std::to_string(i), 6 + DiceCount, 0, 31);
+        MoveRecord m;
+        if (v[0] > 2 || v[1] < 1 || v[1] > MaxPlayers || v[2] > 3 || v[5 + DiceCount] > Rows)
+            throw BadFile{"move " + std::to_string(i) + " is not one of this game"};
+        m.kind = MoveRecord::Kind(v[0]);
+        m.player = v[1];
+        m.rollCount = v[2];
+        m.kept = unsigned(v[3]);
+        for (int d = 0; d < DiceCount; ++d) {
+            if (v[std::size_t(4 + d)] > 6) throw BadFile{"move " + std::to_string(i) + " shows no die"};
+            m.dice[std::size_t(d)] = v[std::size_t(4 + d)];
+        }
+        m.column = v[4 + DiceCount];
+        m.index = v[5 + DiceCount];
+        moves.push_back(m);
+    }
+    return moves;
+}
+
 }  // namespace
 
 std::string writeGame(const SavedGame& game) {
@@ -162,6 +217,7 @@ std::string writeGame(const SavedGame& game) {
     writeSnapshot(w, "", game.now);
     w.line("Undo", game.undo ? "1" : "0");
     if (game.undo) writeSnapshot(w, "Undo.", *game.undo);
+    writeMoves(w, game.moves);
     return std::string(Heading) + '\n' + w.text();
 }
 
@@ -177,20 +233,27 @@ std::optional<SavedGame> readGame(const std::string& text, std::string* why) {
         if (line.empty()) continue;
         const auto eq = line.find('=');
         if (eq == std::string::npos || !values.emplace(line.substr(0, eq), line.substr(eq + 1)).second) {
-            *why = "the line \"" + line.substr(0, 40) + "\" is not one setting";
+            *why = "the line \"" + shown(line) + "\" is not one setting";
             return std::nullopt;
         }
     }
     try {
         const Reader top(values, "");
         const int version = top.number("Version", 0, 1 << 30);
-        if (version != GameFile::Version) {
+        // The first version kept no moves; its games still resume.
+        if (version != 1 && version != GameFile::Version) {
             *why = "it is of format version " + std::to_string(version) + ", this game reads " +
                    std::to_string(GameFile::Version);
             return std::nullopt;
         }
-        SavedGame game{readSnapshot(top), std::nullopt};
-        if (top.number("Undo", 0, 1) == 1) game.undo = readSnapshot(Reader(values, "Undo."));
+        SavedGame game{readSnapshot(top), std::nullopt, {}, version >= 2};
+        if (std::string bad = whyUnreachable(game.now.game); !bad.empty()) throw BadFile{"no play reaches it: " + bad};
+        if (top.number("Undo", 0, 1) == 1) {
+            game.undo = readSnapshot(Reader(values, "Undo."));
+            if (std::string bad = whyNotEarlier(game.undo->game, game.now.game); !bad.empty())
+                throw BadFile{"its undo point does not fit: " + bad};
+        }
+        if (game.movesKept) game.moves = readMoves(top);
         return game;
     } catch (const BadFile& bad) {
         *why = bad.why;
@@ -202,7 +265,8 @@ QString GameFile::pathBeside(const QString& settingsPath) {
     return QFileInfo(settingsPath).absolutePath() + QStringLiteral("/game.ini");
 }
 
-GameFile::GameFile(QString path, std::ostream& errors) : path_(std::move(path)), errors_(errors) {}
+GameFile::GameFile(QString path, std::ostream& errors, QDateTime started)
+    : path_(std::move(path)), errors_(errors), started_(std::move(started)) {}
 
 bool GameFile::exists() const { return QFileInfo::exists(path_); }
 
@@ -219,22 +283,67 @@ bool GameFile::save(const SavedGame& game) {
     return ok;
 }
 
+namespace {
+
+// The file's bytes, read only from a regular file (never waiting on a pipe
+// or a device) and never more than the limit; nullopt with the reason.
+std::optional<std::string> readRegular(const QString& path, qint64 limit, std::string* why) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        *why = std::strerror(errno);
+        return std::nullopt;
+    }
+    struct stat info {};
+    std::optional<std::string> text;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        *why = "it is not a regular file";
+    } else {
+        std::string bytes;
+        char buffer[16384];
+        ssize_t n = 0;
+        while (qint64(bytes.size()) <= limit && (n = ::read(fd, buffer, sizeof buffer)) > 0)
+            bytes.append(buffer, std::size_t(n));
+        if (n < 0) *why = std::strerror(errno);
+        else if (qint64(bytes.size()) > limit) *why = "it is far too large";
+        else text = std::move(bytes);
+    }
+    ::close(fd);
+    return text;
+}
+
+}  // namespace
+
 std::optional<SavedGame> GameFile::load() {
-    QFile file(path_);
-    if (!file.exists()) return std::nullopt;
+    removeLeftovers();
+    // A link to nothing is no game; anything else there is looked at.
+    struct stat entry {};
+    if (::lstat(QFile::encodeName(path_).constData(), &entry) != 0) return std::nullopt;
     std::string why;
     std::optional<SavedGame> game;
-    if (!file.open(QIODevice::ReadOnly)) why = file.errorString().toStdString();
-    else if (file.size() > 1 << 20) why = "it is far too large";
-    else game = readGame(file.readAll().toStdString(), &why);
-    file.close();
+    if (const auto text = readRegular(path_, SizeLimit, &why)) game = readGame(*text, &why);
     if (game) return game;
     const QString bad = path_ + QStringLiteral(".bad");
-    QFile::remove(bad);
-    const bool moved = QFile::rename(path_, bad);
+    const QFileInfo badInfo(bad);
+    if (badInfo.isFile() || badInfo.isSymLink()) QFile::remove(bad);
+    const bool moved = ::rename(QFile::encodeName(path_).constData(), QFile::encodeName(bad).constData()) == 0;
     errors_ << "Real Pentaro: the saved game " << path_.toStdString() << " cannot be read (" << why << "); "
             << (moved ? "kept as " + bad.toStdString() : std::string("left where it is")) << '\n';
     return std::nullopt;
+}
+
+int GameFile::removeLeftovers() {
+    const QFileInfo info(path_);
+    const QRegularExpression own(QStringLiteral("^") + QRegularExpression::escape(info.fileName()) +
+                                 QStringLiteral("\\.[A-Za-z0-9]{6}$"));
+    int removed = 0;
+    const QDir folder = info.absoluteDir();
+    for (const QFileInfo& leftover : folder.entryInfoList({info.fileName() + QStringLiteral(".??????")},
+                                                          QDir::Files | QDir::Hidden | QDir::System)) {
+        if (!own.match(leftover.fileName()).hasMatch() || leftover.isSymLink() || !leftover.isFile()) continue;
+        if (leftover.lastModified().toUTC() >= started_) continue;
+        removed += QFile::remove(leftover.absoluteFilePath());
+    }
+    return removed;
 }
 
 void GameFile::remove() { QFile::remove(path_); }

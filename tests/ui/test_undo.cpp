@@ -4,6 +4,7 @@
 // entry comes back from its file whole.
 
 #include <QTest>
+#include <functional>
 #include <random>
 
 #include "GameSnapshot.h"
@@ -133,8 +134,9 @@ private slots:
     }
 
     // Left after a roll with dice kept: the next start asks, and Confirm
-    // brings back the exact position and the undo of what follows; Cancel
-    // discards the file; a damaged file is set aside. (Leaving at every
+    // brings back the exact position, the undo of what follows and the
+    // review's moves; not answering keeps the file for the start after,
+    // until a new game replaces it; a damaged file is set aside. (Leaving at every
     // other moment: resume_killed.py.)
     void aGameLeftAtAnyPointComesBackWhole() {
         auto dir = std::make_shared<QTemporaryDir>();
@@ -184,13 +186,46 @@ private slots:
         QCOMPARE(rig.state.Score(2, 2, 1), 0);
         QCOMPARE(rig.state.RollCount, 2);
 
-        // Cancel lets it go.
+        // The review's record came back whole: Bo's last roll is there.
+        QVERIFY(!rig.program->moves.moves().empty());
+        QCOMPARE(rig.program->moves.moves().back().before.player, 2);
+
+        // Every way of not answering keeps the file byte for byte: Cancel,
+        // the window manager's close on the question, and
+        // the program ended politely (SIGTERM) while it asks. The last
+        // ending is also the last test here: it ends every event loop.
+        rig.box(1, 2);
+        const QByteArray kept = [&] {
+            QFile f(rig.program->gameFile.path());
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+        QVERIFY(kept.contains("Moves="));
+        const std::vector<std::function<void(TableRig&)>> endings = {
+            [](TableRig& r) { QTest::keyClick(TableRig::focus(r.windows.find<rp::frmResumeGame>()), Qt::Key_Escape); },
+            [](TableRig& r) { r.windows.find<rp::frmResumeGame>()->close(); },
+        };
+        for (const auto& end : endings) {
+            {
+                TableRig again(TableRig::Start::AtTable, dir);
+                inModal([&again, &end] { end(again); });
+                again.table->findChild<rp::GameKeeper*>()->offerResume();
+                QVERIFY(!again.state.GameInProgress);
+            }
+            QFile f(rig.program->gameFile.path());
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), kept);
+        }
+        // Declined, then a new game: that one replaces it.
         {
             TableRig again(TableRig::Start::AtTable, dir);
             inModal([&again] { QTest::keyClick(TableRig::focus(again.windows.find<rp::frmResumeGame>()), Qt::Key_Escape); });
             again.table->findChild<rp::GameKeeper*>()->offerResume();
+            QVERIFY(QFile::exists(again.program->gameFile.path()));
+            QVERIFY(again.windows.find<rp::frmResumeGame>() == nullptr);
+            again.newGame(1, 2, false);
             QVERIFY(!QFile::exists(again.program->gameFile.path()));
-            QVERIFY(!again.state.GameInProgress);
+            again.roll({1, 2, 3, 4, 5});
+            QVERIFY(QFile::exists(again.program->gameFile.path()));
         }
         // A damaged file: aside as .bad, the table idle, no question.
         const QString path = rig.program->gameFile.path();
@@ -203,6 +238,35 @@ private slots:
         QVERIFY(!damaged.windows.isLoaded<rp::frmResumeGame>());
         QVERIFY(QFile::exists(path + ".bad") && !QFile::exists(path));
         QVERIFY(!damaged.state.GameInProgress);
+    }
+
+    // Ended politely while "Continue the game of …?" is open: the program
+    // comes apart with nothing running after its owner has gone (the
+    // sanitizer build would see it) and the file stays as it was.
+    void endedWhileAskingKeepsTheGame() {
+        auto dir = std::make_shared<QTemporaryDir>();
+        QByteArray kept;
+        QString path;
+        {
+            TableRig rig(TableRig::Start::AtTable, dir);
+            rig.newGame(2, 2, false);
+            rig.roll({3, 3, 3, 4, 5});
+            TableRig::click(rig.table->imgRollingDice[4]);  // kept after the roll: kept on disk too
+            QTest::qWait(20);
+            path = rig.program->gameFile.path();
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            kept = f.readAll();
+            QVERIFY(kept.contains("Kept=0 0 0 1 0"));
+        }
+        {
+            TableRig rig(TableRig::Start::AtTable, dir);
+            inModal([&rig] { rig.program->terminate(); });
+            rig.table->findChild<rp::GameKeeper*>()->offerResume();
+        }
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), kept);
     }
 };
 

@@ -89,6 +89,7 @@ void TableHint::show() {
         for (int p = 1; p <= MaxPlayers; ++p) firstOfGame = firstOfGame && !seats_.hintUsed(p);
         seats_.hintUsed(s.CurrentPlayer) = true;
         if (firstOfGame) text += QStringLiteral(" Hints keep this game out of the high scores.");
+        emit given();
     }
     table_.lblHint->setText(text);
     table_.lblHint->setAccessibleName(text);

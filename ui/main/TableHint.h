@@ -39,6 +39,10 @@ public:
     // The hint in words, as the label shows it and assistive tools read it.
     static QString describe(const advisor::Advice& advice, const GameState& state);
 
+signals:
+    // A person asked and was answered: the game now counts as helped.
+    void given();
+
 private:
     void markDice();
     void clear();

@@ -1,12 +1,29 @@
 #include "frmResumeGame.h"
 
+#include <QCoreApplication>
 #include <QLabel>
+
+#include "Layout.h"
+#include "WindowFonts.h"
 
 #include "ImageButton.h"
 
 namespace rp {
 
-frmResumeGame::frmResumeGame(Windows& windows) : ConfirmDialog(windows, Name) {}
+frmResumeGame::frmResumeGame(Windows& windows) : ConfirmDialog(windows, Name) {
+    // Between the question and the buttons, smaller: the answer's consequence.
+    lblKept = new QLabel(this);
+    lblKept->setObjectName(QStringLiteral("lblKept"));
+    placeTwips(*lblKept, 180, 885, 3690, 450);
+    lblKept->setFont(serifFont(9, false));
+    lblKept->setAlignment(Qt::AlignCenter);
+    lblKept->setWordWrap(true);
+    lblKept->setAttribute(Qt::WA_TranslucentBackground);
+    lblKept->setPalette(lblMessage->palette());
+    lblKept->setText(QCoreApplication::translate(
+        "frmResumeGame", "Cancel keeps this game for the next start; only a new game replaces it."));
+    imgCancel->setToolTip(QCoreApplication::translate("frmResumeGame", "Cancel (Escape): keep the game for later"));
+}
 
 QString frmResumeGame::question(const QStringList& names) {
     QString who = names.value(0);
@@ -20,6 +37,7 @@ void frmResumeGame::ask(const QStringList& names) {
     confirmed_ = false;
     lblMessage->setText(question(names));
     lblMessage->setAccessibleName(lblMessage->text());
+    lblMessage->setAccessibleDescription(lblKept->text());
     windows().showModal(Name);
 }
 

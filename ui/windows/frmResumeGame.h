@@ -1,7 +1,7 @@
 #pragma once
 // Asked once the table is up when a game was left unfinished: Confirm plays
-// it on, Cancel (Escape) lets it go. Enter confirms: keeping the game is the
-// safe answer here.
+// it on; Cancel (Escape) starts with an empty table and keeps the game for
+// the next start (only a new game replaces it). Enter confirms.
 
 #include "ConfirmDialog.h"
 
@@ -17,6 +17,8 @@ public:
     static QString question(const QStringList& names);
     void ask(const QStringList& names);
     bool confirmed() const { return confirmed_; }
+
+    QLabel* lblKept;  // what Cancel does with the game
 
 protected:
     void Confirm() override;
