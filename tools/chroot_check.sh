@@ -34,7 +34,7 @@ sleep 2
 mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
 
 cp "$deb" "$root/tmp/"
-in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 sh -c "$1"; }
+in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin:/usr/games LANG=C.UTF-8 sh -c "$1"; }
 
 echo "== apt-get install ./$(basename "$deb")"
 start=$(date +%s)
@@ -62,6 +62,7 @@ echo "== apt-get purge realpentaro"
 in_root "DEBIAN_FRONTEND=noninteractive apt-get purge -y -q realpentaro | tail -n 1"
 left=""
 while read -r f; do
+  [ "$f" = /. ] && continue
   [ -e "$root$f" ] || continue
   [ -d "$root$f" ] && [ -n "$(in_root "dpkg -S '$f' 2>/dev/null")" ] && continue  # shared folder
   left="$left $f"
