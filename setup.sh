@@ -1,20 +1,35 @@
 #!/bin/sh
 # Real Pentaro set-up on Debian 12: installs what is missing, builds, then
-#   ./setup.sh play   starts the game
-#   ./setup.sh test   runs the whole test suite, then again built with
-#                     AddressSanitizer and UBSan (in build-asan/)
+#   ./setup.sh play     builds the game alone and starts it
+#   ./setup.sh test     builds everything and runs the whole test suite, then
+#                       again built with AddressSanitizer and UBSan (build-asan/)
+#   ./setup.sh package  builds the Debian package into dist/
 set -eu
 
 cd "$(dirname "$0")"
 mode=${1:-play}
 build=${BUILD_DIR:-build}
 
-packages="cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
-  libgif-dev libgtest-dev fonts-dejavu-core fonts-liberation
-  pulseaudio pulseaudio-utils xvfb xauth imagemagick
+# What building and running the game needs.
+play_packages="cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev libgif-dev
+  fonts-dejavu-core fonts-liberation"
+# What the tests, benchmarks and screenshot tools need besides.
+test_packages="libgtest-dev pulseaudio pulseaudio-utils xvfb xauth imagemagick
   xdotool at-spi2-core dbus python3-gi python3-pyatspi gir1.2-atspi-2.0 python3-xlib strace
-  desktop-file-utils appstream"
+  desktop-file-utils appstream man-db"
+# What a Debian package build needs besides the game's own.
+package_packages="debhelper dpkg-dev lintian"
 
+case "$mode" in
+  play) packages=$play_packages; steps=3 ;;
+  test) packages="$play_packages $test_packages"; steps=4 ;;
+  package) packages="$play_packages $package_packages"; steps=3 ;;
+  *) echo "usage: $0 [play|test|package]" >&2; exit 2 ;;
+esac
+step=0
+say() { step=$((step + 1)); echo "==> [$step/$steps] $*"; }
+
+say "Debian packages"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
@@ -26,9 +41,6 @@ if [ -n "$missing" ]; then
   $sudo apt-get update -q
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends $missing
 fi
-
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release
-cmake --build "$build" -j "$(nproc)"
 
 # Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer:
 # any error, leak or undefined behaviour fails it, the advisor's solve in the
@@ -45,9 +57,26 @@ sanitized_tests() {
 }
 
 case "$mode" in
-  play) exec "$build/realpentaro" ;;
+  play)
+    say "Building the game, its pictures, sounds and hint table into $build/"
+    cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DRP_BUILD_TESTS=OFF -DRP_BUILD_TOOLS=OFF
+    cmake --build "$build" -j "$(nproc)"
+    say "Starting $build/realpentaro"
+    exec "$build/realpentaro" ;;
   test)
+    say "Building everything into $build/"
+    cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DRP_BUILD_TESTS=ON -DRP_BUILD_TOOLS=ON
+    cmake --build "$build" -j "$(nproc)"
+    say "Running the tests"
     ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+    say "Building and testing again with the sanitizers"
     sanitized_tests ;;
-  *) echo "usage: $0 [play|test]" >&2; exit 2 ;;
+  package)
+    say "Building the package (dpkg-buildpackage, in build-deb/)"
+    deb=$(tools/build_deb.sh build-deb)
+    mkdir -p dist
+    cp "$deb" dist/
+    echo "dist/$(basename "$deb"): Installed-Size $(dpkg-deb -f "$deb" Installed-Size) KiB"
+    say "lintian"
+    lintian --display-info build-deb/*.changes ;;
 esac

@@ -9,6 +9,7 @@
 
 #include "TableRig.h"
 #include "Texts.h"
+#include "Version.h"
 #include "Zoom.h"
 #include "frmHelp.h"
 #include "frmScoresCheck.h"
@@ -195,6 +196,7 @@ private slots:
         QVERIFY(text.startsWith("REAL PENTARO - HOW TO PLAY"));
         QVERIFY(!text.contains("====="));
         QVERIFY(help->txtHelp->toHtml().contains("<h2"));
+        QVERIFY(text.contains("Real Pentaro, version " RP_VERSION));
         QCOMPARE(help->focusWidget(), static_cast<QWidget*>(help->txtHelp));
         QTest::keyClick(help->txtHelp, Qt::Key_Escape);
         QVERIFY(!help->isVisible());

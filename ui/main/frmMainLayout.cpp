@@ -6,6 +6,7 @@
 #include "CardLayout.h"
 #include "Layout.h"
 #include "Texts.h"
+#include "Version.h"
 #include "frmMain.h"
 
 namespace rp {
@@ -109,7 +110,7 @@ void frmMain::buildCard() {
                                 255, tableFont(12, true), Qt::AlignHCenter);
     }
     AA_Version = label(QStringLiteral("AA_Version"), 300, 7110, 735, 195, tableFont(8.25),
-                       Qt::AlignHCenter, QStringLiteral("ver. 1.0.2"));
+                       Qt::AlignHCenter, QStringLiteral("ver. " RP_VERSION));
 }
 
 void frmMain::buildDiceAndButtons() {

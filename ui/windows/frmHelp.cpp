@@ -8,6 +8,7 @@
 
 #include "AssetNames.h"
 #include "ImageButton.h"
+#include "Version.h"
 #include "Layout.h"
 #include "WindowFonts.h"
 
@@ -103,7 +104,10 @@ void frmHelp::showEvent(QShowEvent* event) {
     Window::showEvent(event);
     QFile file(helpFile);
     if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        txtHelp->setHtml(toHtml(QString::fromUtf8(file.readAll())));
+        // Which release this is, below the help, where an About window would say it.
+        txtHelp->setHtml(toHtml(QString::fromUtf8(file.readAll())) + QStringLiteral("<hr><p>") +
+                         tr("Real Pentaro, version %1").arg(QStringLiteral(RP_VERSION)).toHtmlEscaped() +
+                         QStringLiteral("</p>"));
     } else {
         txtHelp->setHtml(QStringLiteral("<h1>Real Pentaro Help</h1><p>The help file cannot be read: %1</p>")
                              .arg(QDir::toNativeSeparators(helpFile).toHtmlEscaped()));
