@@ -9,7 +9,7 @@ cd "$(dirname "$0")"
 mode=${1:-play}
 build=${BUILD_DIR:-build}
 
-packages="cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
+packages="cmake make g++ pkg-config qt6-base-dev libpulse-dev qt6-qpa-plugins
   libgif-dev libgtest-dev fonts-dejavu-core fonts-liberation
   pulseaudio pulseaudio-utils xvfb xauth imagemagick
   xdotool at-spi2-core dbus python3-gi python3-pyatspi gir1.2-atspi-2.0 python3-xlib strace

@@ -1,6 +1,8 @@
 // One save and one load of a four-player three-column game in progress
 // (about half the boxes filled, dice kept, an undo point). Not a test.
 //   build/bench_game_file [repeats]
+//   build/bench_game_file --write PATH   only writes that game to PATH (bench/measure.sh
+//                                       resumes it to measure a game in progress)
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -8,6 +10,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <string>
 #include <vector>
 
 #include "GameFile.h"
@@ -29,7 +32,8 @@ double median(std::vector<double> v) {
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    const int repeats = argc > 1 ? std::max(3, std::atoi(argv[1])) : 51;
+    const bool writeOnly = argc > 2 && std::string(argv[1]) == "--write";
+    const int repeats = argc > 1 && !writeOnly ? std::max(3, std::atoi(argv[1])) : 51;
     rp::GameState g;
     g.NumPlayers = 4;
     g.GameType = 1;
@@ -45,6 +49,7 @@ int main(int argc, char* argv[]) {
     rp::Seats seats;
     const rp::SavedGame game{rp::GameSnapshot::take(g, seats), rp::GameSnapshot::take(g, seats)};
 
+    if (writeOnly) return rp::GameFile(QString::fromLocal8Bit(argv[2])).save(game) ? 0 : 1;
     QTemporaryDir dir;
     rp::GameFile file(dir.filePath("game.ini"));
     std::vector<double> save, saveCpu, load;
