@@ -9,6 +9,9 @@
 #include <QShortcut>
 #include <QTimer>
 #include <stdexcept>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 #include "Zoom.h"
 
@@ -191,6 +194,11 @@ void Windows::trimPictures() {
     for (Window* w : std::as_const(loaded_))
         if (w->isVisible() && !w->background().empty()) painted.insert(media_.pictures.path(w->background()));
     media_.pictures.trim(painted);
+#ifdef __GLIBC__
+    // What a window and its pictures freed lies in the heap's middle, where
+    // glibc keeps it resident unless asked.
+    malloc_trim(0);
+#endif
 }
 
 void Windows::chooseZoom(int percent) {
