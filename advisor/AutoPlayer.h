@@ -10,6 +10,7 @@
 
 #include "Advisor.h"
 #include "Logic.h"
+#include "MoveLog.h"
 #include "Opponent.h"
 
 namespace rp::advisor {
@@ -36,6 +37,10 @@ public:
         : AutoPlayer(logic, state, [&opponent, &state] { return opponent.decide(state, state.CurrentPlayer); },
                      rng, script) {}
 
+    // Records every roll and entry in log, as the table does around the
+    // same procedures.
+    void setLog(MoveLog* log) { log_ = log; }
+
     // Rolls whose landing dice set the five-of-a-kind flag on the way
     // although the dice at rest are not five alike.
     int phantoms() const { return phantoms_; }
@@ -58,15 +63,22 @@ public:
                 roll();
                 continue;
             }
-            const bool taken = c.kind == Choice::Kind::ScoreBox ? logic_.ScoreBoxClick(c.column, c.row)
-                                                                : logic_.BonusBoxClick(c.column, c.row);
-            if (!taken) throw std::runtime_error("the rules refused the chosen box");
+            enter(c);
             break;
         }
         if (!logic_.IsGameOver() && s_.NumPlayers > 1) logic_.NextPlayerTimer();
     }
 
-private:
+    // Clicks the chosen box; a refusal is a fault of whoever chose it.
+    void enter(const Choice& c) {
+        const bool bonus = c.kind == Choice::Kind::BonusBox;
+        if (log_) log_->aboutToEnter(s_, c.column, c.row, bonus);
+        const bool taken = bonus ? logic_.BonusBoxClick(c.column, c.row) : logic_.ScoreBoxClick(c.column, c.row);
+        if (log_) log_->passed(s_);
+        if (!taken) throw std::runtime_error("the rules refused the chosen box");
+    }
+
+    // One roll, the dice landing and the pause after it.
     void roll() {
         if (script_ && rng_) {
             script_->clear();
@@ -74,7 +86,9 @@ private:
                 script_->push_back(std::uniform_int_distribution<int>(1, 6)(*rng_));
         }
         const bool seen = s_.PentaroShowing;
+        if (log_) log_->aboutToRoll(s_);
         logic_.RollButtonMouseUp();
+        if (log_) log_->passed(s_);
         // The dice land in die order, as they do on the table.
         while (logic_.DiceTumbling())
             for (int d = 1; d <= DiceCount; ++d)
@@ -85,11 +99,13 @@ private:
         if (!seen && s_.PentaroShowing && !alike) ++phantoms_;
     }
 
+private:
     mdlLogic& logic_;
     GameState& s_;
     std::mt19937* rng_;
     std::deque<int>* script_;
     std::function<Choice()> decide_;
+    MoveLog* log_ = nullptr;
     int phantoms_ = 0;
 };
 

@@ -2,7 +2,11 @@
 
 #include <cstdint>
 #include <cstring>
+#include <fcntl.h>
 #include <fstream>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "DiceSets.h"
 
@@ -56,26 +60,37 @@ std::string SolvedTable::save(const std::string& path) const {
     std::memcpy(head.magic, Magic, sizeof Magic);
     std::strncpy(head.version, RulesVersion, VersionField - 1);
     head.fingerprint = rulesFingerprint();
-    head.values = values_.size();
+    head.values = Values;
     head.start = start_;
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(&head), sizeof head);
-    out.write(reinterpret_cast<const char*>(values_.data()),
-              static_cast<std::streamsize>(values_.size() * sizeof(float)));
+    out.write(reinterpret_cast<const char*>(data()), static_cast<std::streamsize>(Values * sizeof(float)));
     out.close();
     if (!out) return "could not write " + path;
     return {};
 }
 
 std::optional<SolvedTable> SolvedTable::load(const std::string& path, std::string& error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
         error = "The hint needs " + path + ", which is missing.";
         return std::nullopt;
     }
+    struct stat st {};
+    const bool sized = ::fstat(fd, &st) == 0 && st.st_size >= static_cast<off_t>(sizeof(Header));
+    const std::size_t length = sized ? static_cast<std::size_t>(st.st_size) : 0;
+    void* base = sized ? ::mmap(nullptr, length, PROT_READ, MAP_PRIVATE, fd, 0) : MAP_FAILED;
+    ::close(fd);  // the mapping keeps the file
+    if (base == MAP_FAILED) {
+        error = path + " is not a solved table of this game.";
+        return std::nullopt;
+    }
+    std::shared_ptr<const void> mapping(base, [length](const void* p) { ::munmap(const_cast<void*>(p), length); });
+    // Looked up here and there, never read through.
+    ::madvise(base, length, MADV_RANDOM);
     Header head{};
-    in.read(reinterpret_cast<char*>(&head), sizeof head);
-    if (!in || std::memcmp(head.magic, Magic, sizeof Magic) != 0) {
+    std::memcpy(&head, base, sizeof head);
+    if (std::memcmp(head.magic, Magic, sizeof Magic) != 0) {
         error = path + " is not a solved table of this game.";
         return std::nullopt;
     }
@@ -90,14 +105,14 @@ std::optional<SolvedTable> SolvedTable::load(const std::string& path, std::strin
         error = path + " has the wrong size.";
         return std::nullopt;
     }
-    SolvedTable table;
-    table.start_ = head.start;
-    in.read(reinterpret_cast<char*>(table.values_.data()),
-            static_cast<std::streamsize>(Values * sizeof(float)));
-    if (!in || in.peek() != std::char_traits<char>::eof()) {
+    if (length != sizeof head + Values * sizeof(float)) {
         error = path + " is damaged (wrong length).";
         return std::nullopt;
     }
+    SolvedTable table{Mapped{}};
+    table.start_ = head.start;
+    table.mapped_ = reinterpret_cast<const float*>(static_cast<const char*>(base) + sizeof head);
+    table.mapping_ = std::move(mapping);
     return table;
 }
 

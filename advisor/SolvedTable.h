@@ -3,6 +3,7 @@
 // one-column game played alone with best play, as solved by tools/solver
 // and stored in advisor.bin beside the game.
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,10 +25,11 @@ public:
     SolvedTable() : values_(Values, 0.0f) {}
 
     float value(const ColumnState& s) const {
-        return s.terminal() ? 0.0f : values_[index(s.mask, s.bonus) + static_cast<std::size_t>(s.upper)];
+        return s.terminal() ? 0.0f : data()[index(s.mask, s.bonus) + static_cast<std::size_t>(s.upper)];
     }
+    // Only a table being solved is written.
     float* lanes(int mask, int bonus) { return values_.data() + index(mask, bonus); }
-    const float* lanes(int mask, int bonus) const { return values_.data() + index(mask, bonus); }
+    const float* lanes(int mask, int bonus) const { return data() + index(mask, bonus); }
     // Expected final score of a whole one-column game with best play, as
     // solved (in double; the values above are stored as floats).
     double startValue() const { return start_; }
@@ -35,6 +37,8 @@ public:
 
     // Empty on success, else a message for the player.
     std::string save(const std::string& path) const;
+    // The file is mapped, not read: only the pages a game looks at are
+    // brought in, and the system may drop them again, as they stay on disk.
     static std::optional<SolvedTable> load(const std::string& path, std::string& error);
 
     // A digest of the box values and rule constants the table depends on.
@@ -44,7 +48,13 @@ private:
     static std::size_t index(int mask, int bonus) {
         return (static_cast<std::size_t>(mask) * BonusStates + static_cast<std::size_t>(bonus)) * Lanes;
     }
-    std::vector<float> values_;
+    struct Mapped {};
+    explicit SolvedTable(Mapped) {}
+    const float* data() const { return mapping_ ? mapped_ : values_.data(); }
+
+    std::vector<float> values_;           // a table being solved
+    std::shared_ptr<const void> mapping_;  // a loaded one: the file, mapped
+    const float* mapped_ = nullptr;
     double start_ = 0;
 };
 

@@ -11,7 +11,7 @@ namespace rp {
 
 class LazySound : public SoundSink {
 public:
-    // backend: what makes the noise; empty for Qt Multimedia's.
+    // backend: what makes the noise; empty for the PulseAudio module's.
     LazySound(const bool& soundOn, QString folder, std::unique_ptr<SoundBackend> backend = {})
         : soundOn_(soundOn), folder_(std::move(folder)), backend_(std::move(backend)) {}
 

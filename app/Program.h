@@ -33,7 +33,7 @@ struct ProgramParts {
     QString settingsPath = IniSettingsStore::defaultPath();
     QString gamePath;                            // empty: game.ini beside the settings
     DiceSource dice;                             // empty: the real dice
-    std::unique_ptr<SoundBackend> soundBackend;  // empty: Qt Multimedia
+    std::unique_ptr<SoundBackend> soundBackend;  // empty: the PulseAudio module
     std::uint64_t opponentSeed = 0;              // the computers' mistakes; 0: a fresh seed each run
 };
 

@@ -2,12 +2,22 @@
 // goodbye.
 
 #include <QApplication>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 #include "Program.h"
 #include "QtMessages.h"
 #include "Signals.h"
 
 int main(int argc, char* argv[]) {
+#ifdef __GLIBC__
+    // Pictures are decoded and scaled in blocks of hundreds of kilobytes and
+    // let go of again; taken straight from the system, they go straight back
+    // to it, rather than stay behind in the heap as glibc's sliding
+    // threshold would keep them after the first one is freed.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
     rp::quietQtMessages();
     QApplication app(argc, argv);
     rp::Program program;

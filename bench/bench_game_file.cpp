@@ -4,6 +4,8 @@
 // with that game resumed, the question answered at once (resume_ms, the
 // splash's fixed three seconds left out). Not a test.
 //   build/bench_game_file [repeats]
+//   build/bench_game_file --write PATH   only writes that game to PATH (bench/measure.sh
+//                                       resumes it to measure a game in progress)
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -14,6 +16,7 @@
 #include <ctime>
 #include <deque>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "GameFile.h"
@@ -110,9 +113,11 @@ double resumeMs(const QString& settingsPath) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    const int repeats = argc > 1 ? std::max(3, std::atoi(argv[1])) : 51;
+    const bool writeOnly = argc > 2 && std::string(argv[1]) == "--write";
+    const int repeats = argc > 1 && !writeOnly ? std::max(3, std::atoi(argv[1])) : 51;
     const rp::SavedGame game = halfAGame();
 
+    if (writeOnly) return rp::GameFile(QString::fromLocal8Bit(argv[2])).save(game) ? 0 : 1;
     QTemporaryDir dir;
     rp::GameFile file(dir.filePath("game.ini"));
     std::vector<double> save, saveCpu, load, replay;

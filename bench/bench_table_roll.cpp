@@ -16,9 +16,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include "Program.h"
-#include "frmHighScores.h"
-#include "frmMain.h"
+#include "BenchTable.h"
 
 namespace {
 
@@ -49,22 +47,12 @@ double median(std::vector<double> v) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const int rolls = argc > 1 ? std::max(3, std::atoi(argv[1])) : 15;
-    // Its own settings file: a benchmark must not touch the player's.
-    QTemporaryDir settings;
-    rp::ProgramParts parts;
-    parts.settingsPath = settings.filePath("RealPentaro.ini");
-    rp::Program program(std::move(parts));
-    if (!program.pictures.loadAll().isEmpty()) {
-        std::fprintf(stderr, "pictures missing beside %s: build the assets first\n", qPrintable(rp::programFolder()));
-        return 1;
-    }
-    program.sound.start();
-    program.windows.load<rp::frmHighScores>();
-    program.logic.LoadSettings();
+    rp::bench::BenchTable table;
+    if (!table.open()) return 1;
+    rp::Program& program = *table.program;
     rp::GameState& state = program.state;
     rp::mdlLogic& logic = program.logic;
-    auto* main = program.windows.load<rp::frmMain>();
-    program.windows.show<rp::frmMain>();
+    rp::frmMain* main = table.main;
     state.NumPlayers = 1;
     state.GameType = 1;
     state.PlayerName(1) = "Bench";

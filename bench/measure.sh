@@ -2,22 +2,28 @@
 # Measures what a player feels, beside a bare Qt window measured in the same
 # run (the machine is shared and noisy: compare the ratios). Not a test.
 #   bench/measure.sh [RUNS] [--write docs/performance.md] [--advisor BENCH_ADVISOR_OUTPUT]
+#   bench/measure.sh --account   only where the memory goes, one run of each case
 # Builds what it needs in $BUILD_DIR (default build), then on its own Xvfb
 # with no window manager and a private sound server with a null sink:
 #   - start to first window mapped, RSS 3 s after the table shows, CPU of
 #     ten idle seconds: the installed-style binary and the bare window;
 #   - CPU of one roll and the files a roll opens: build/bench_table_roll;
 #   - a computer's whole turn at Fast and Normal: build/bench_computer_turn.
+#   - resident memory with a game in progress at 100 %, at 150 % and at the
+#     zoom the game picks for this 1080p screen, beside the peer (Debian's
+#     tali, when installed), each with its account by mapping.
 set -eu
 
 cd "$(dirname "$0")/.."
 runs=5
 write=""
 advisor=""
+account=""
 while [ $# -gt 0 ]; do
   case "$1" in
     --write) write=$2; shift 2 ;;
     --advisor) advisor=$(realpath "$2"); shift 2 ;;
+    --account) account=--account; shift ;;
     *) runs=$1; shift ;;
   esac
 done
@@ -49,7 +55,7 @@ chmod 700 "$tmp/runtime"
 export XDG_RUNTIME_DIR="$tmp/runtime" HOME="$tmp/runtime"
 unset QT_SCALE_FACTOR QT_LINUX_ACCESSIBILITY_ALWAYS_ON DBUS_SESSION_BUS_ADDRESS
 
-start_xvfb "$tmp"
+start_xvfb "$tmp" 1920x1080
 DISPLAY=$xvfb_display
 export DISPLAY
 
@@ -69,6 +75,14 @@ else
   export PULSE_SERVER=unix:/nonexistent/rp-no-audio
 fi
 echo "bench: display $DISPLAY, $sound, $runs runs"
+
+# A kept four-player game, resumed by the runs with a game in progress.
+"$build/bench/bench_game_file" --write "$tmp/kept-game.ini"
+if [ -n "$account" ]; then
+  "$python" bench/measure.py --game "$build/realpentaro" --bare "$build/bench_bare_window" \
+    --config "$tmp/config" --kept-game "$tmp/kept-game.ini" --account
+  exit 0
+fi
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
@@ -95,8 +109,9 @@ QT_QPA_PLATFORM=offscreen "$build/bench_game_file"
 # A computer's whole turn against a person (Hard), the person's entry to their next possible roll.
 QT_QPA_PLATFORM=offscreen "$build/bench_computer_turn" 20 2>/dev/null || echo "bench: bench_computer_turn failed"
 
+peer=$(command -v tali || ls /usr/games/tali 2>/dev/null || true)
 "$python" bench/measure.py --runs "$runs" --game "$build/realpentaro" --bare "$build/bench_bare_window" \
-  --config "$tmp/config" --json "$tmp/medians.json"
+  --config "$tmp/config" --json "$tmp/medians.json" --kept-game "$tmp/kept-game.ini" ${peer:+--peer "$peer"}
 
 if [ -n "$write" ]; then
   "$python" bench/report.py "$tmp/medians.json" "$roll_cpu" "$roll_idle" "$roll_files" "$sound" $advisor >"$write"

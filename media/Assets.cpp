@@ -1,5 +1,6 @@
 #include "Assets.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -19,34 +20,12 @@ QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<
 
 // A cut-off JPEG or GIF still decodes (the missing part comes out grey), so
 // a file must also end the way its format ends.
-bool endsWell(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly) || f.size() < 2) return false;
-    f.seek(f.size() - 2);
-    const QByteArray tail = f.read(2);
+bool endsWell(const QString& path, const QByteArray& bytes) {
+    if (bytes.size() < 2) return false;
+    const QByteArray tail = bytes.right(2);
     if (path.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive)) return tail == QByteArray("\xFF\xD9", 2);
     if (path.endsWith(QLatin1String(".gif"), Qt::CaseInsensitive)) return tail.at(1) == ';';
     return true;
-}
-
-// Decoded fully (a truncated file often has a readable header), or null
-// with the reason in *why.
-QImage readPicture(const QString& path, QString* why) {
-    if (!QFileInfo(path).isFile()) {
-        *why = QStringLiteral("missing picture: %1").arg(path);
-        return {};
-    }
-    QImageReader reader(path);
-    QImage image = reader.read();
-    if (image.isNull()) {
-        *why = QStringLiteral("cannot decode picture: %1 (%2)").arg(path, reader.errorString());
-        return {};
-    }
-    if (!endsWell(path)) {
-        *why = QStringLiteral("cannot decode picture: %1 (the file is cut short)").arg(path);
-        return {};
-    }
-    return image;
 }
 }  // namespace
 
@@ -65,19 +44,29 @@ bool Pictures::hiDpi() const { return ratio_ * zoom_ / 100.0 > 1.0; }
 void Pictures::setZoom(int percent) {
     if (percent == zoom_) return;
     zoom_ = percent;
+    // What controls still show is known by name until they have been given
+    // the new size; trim() lets go of it after that.
+    for (const QPixmap& p : std::as_const(cache_))
+        if (!p.isNull()) stale_ << p;
     cache_.clear();
-    if (loadedAll_) loadAll();
 }
 
-// Scaled to the zoomed size of the picture's control, in device pixels.
-QPixmap Pictures::atZoom(QImage image, bool twice) const {
+// Scaled to the zoomed size of the picture's control (or to `shown`), in
+// device pixels.
+QPixmap Pictures::atZoom(QImage image, bool twice, QSize shown) const {
     const QSize natural = twice ? image.size() / 2 : image.size();
+    if (shown.isValid()) {
+        const QSize device(qRound(shown.width() * ratio_), qRound(shown.height() * ratio_));
+        QPixmap pixmap = QPixmap::fromImage(image.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        pixmap.setDevicePixelRatio(ratio_);
+        return pixmap;
+    }
     if (zoom_ == 100) {
         QPixmap pixmap = QPixmap::fromImage(std::move(image));
         if (twice) pixmap.setDevicePixelRatio(2);
         return pixmap;
     }
-    const int w = zoom::px(natural.width() * TwipsPerPixel), h = zoom::px(natural.height() * TwipsPerPixel);
+    const int w = zoom::px(natural.width() * TwipsPerPixel, zoom_), h = zoom::px(natural.height() * TwipsPerPixel, zoom_);
     const QSize device(qRound(w * ratio_), qRound(h * ratio_));
     if (image.size() != device) image = image.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     QPixmap pixmap = QPixmap::fromImage(std::move(image));
@@ -87,38 +76,77 @@ QPixmap Pictures::atZoom(QImage image, bool twice) const {
 
 QString Pictures::path(std::string_view name) const { return folder_ + u'/' + qs(name); }
 
-QPixmap Pictures::decode(std::string_view name, QString* error) const {
+// Decoded fully (a truncated file often has a readable header), or null
+// with the reason in *why. The file is read from disk the first time only.
+QImage Pictures::read(const QString& path, QString* why) {
+    auto it = files_.find(path);
+    if (it == files_.end()) {
+        QFile f(path);
+        QByteArray bytes;
+        if (QFileInfo(path).isFile() && f.open(QIODevice::ReadOnly)) bytes = f.readAll();
+        it = files_.insert(path, bytes);
+    }
+    if (it->isEmpty()) {
+        *why = QStringLiteral("missing picture: %1").arg(path);
+        return {};
+    }
+    QBuffer buffer(&*it);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    QImage image = reader.read();
+    if (image.isNull()) {
+        *why = QStringLiteral("cannot decode picture: %1 (%2)").arg(path, reader.errorString());
+        return {};
+    }
+    if (!endsWell(path, *it)) {
+        *why = QStringLiteral("cannot decode picture: %1 (the file is cut short)").arg(path);
+        return {};
+    }
+    return image;
+}
+
+QPixmap Pictures::decode(std::string_view name, QString* error, QSize shown) {
+    const QString plain = path(name);
+    const QString hi = folder_ + u'/' + QString::fromStdString(assets::hiDpiName(name));
+    // Only the bytes of the artwork in use are kept.
+    auto letGo = [this](const QString& unused) {
+        if (auto it = files_.find(unused); it != files_.end() && !it->isEmpty()) files_.erase(it);
+    };
     if (hiDpi()) {
-        const QString hi = folder_ + u'/' + QString::fromStdString(assets::hiDpiName(name));
-        if (QFileInfo(hi).isFile()) {
+        if (files_.contains(hi) ? !files_.value(hi).isEmpty() : QFileInfo(hi).isFile()) {
             QString why;
-            QImage image = readPicture(hi, &why);
-            if (!image.isNull()) return atZoom(std::move(image), true);
+            QImage image = read(hi, &why);
+            if (!image.isNull()) {
+                letGo(plain);
+                return atZoom(std::move(image), true, shown);
+            }
             // The plain picture still shows the game whole, only softer.
             std::fprintf(stderr, "Real Pentaro: %s; showing the plain picture instead\n", qPrintable(why));
+        } else {
+            files_.insert(hi, {});  // looked for once
         }
+    } else {
+        letGo(hi);
     }
     QString why;
-    QImage image = readPicture(path(name), &why);
+    QImage image = read(plain, &why);
     if (error) *error = why;
-    return image.isNull() ? QPixmap() : atZoom(std::move(image), false);
+    return image.isNull() ? QPixmap() : atZoom(std::move(image), false, shown);
+}
+
+QPixmap& Pictures::remember(const QString& key, std::string_view name, QPixmap pixmap) {
+    if (!pixmap.isNull()) names_.insert(pixmap.cacheKey(), std::string(name));
+    return *cache_.insert(key, std::move(pixmap));
 }
 
 QStringList Pictures::loadAll() {
-    loadedAll_ = true;
     QStringList bad;
     for (std::string_view name : assets::Pictures) {
         const QString key = path(name);
-        // The splash's own picture, decoded before the splash showed.
         if (auto it = cache_.constFind(key); it != cache_.constEnd() && !it->isNull()) continue;
         QString why;
-        QPixmap pixmap = decode(name, &why);
-        if (pixmap.isNull()) {
-            bad << why;
-        } else {
-            names_.insert(pixmap.cacheKey(), std::string(name));
-            cache_.insert(key, std::move(pixmap));
-        }
+        // Decoded to be sure it can be, then let go: only what is shown is kept.
+        if (decode(name, &why).isNull()) bad << why;
     }
     return bad;
 }
@@ -126,11 +154,49 @@ QStringList Pictures::loadAll() {
 const QPixmap& Pictures::get(std::string_view name) {
     const QString key = path(name);
     auto it = cache_.find(key);
-    if (it == cache_.end()) {
-        it = cache_.insert(key, decode(name, nullptr));
-        if (!it->isNull()) names_.insert(it->cacheKey(), std::string(name));
+    if (it != cache_.end()) return *it;
+    return remember(key, name, decode(name, nullptr));
+}
+
+const QPixmap& Pictures::get(std::string_view name, QSize shown) {
+    const QString key = path(name) + QStringLiteral("|%1x%2").arg(shown.width()).arg(shown.height());
+    auto it = cache_.find(key);
+    if (it != cache_.end()) return *it;
+    return remember(key, name, decode(name, nullptr, shown));
+}
+
+void Pictures::trim(const QSet<QString>& keep) {
+    auto unused = [](const QPixmap& p) { return p.isNull() || p.isDetached(); };
+    for (auto it = cache_.begin(); it != cache_.end();) {
+        if (!keep.contains(it.key()) && unused(*it)) {
+            names_.remove(it->cacheKey());
+            it = cache_.erase(it);
+        } else {
+            ++it;
+        }
     }
-    return *it;
+    for (auto it = stale_.begin(); it != stale_.end();) {
+        if (unused(*it)) {
+            names_.remove(it->cacheKey());
+            it = stale_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
+qint64 Pictures::decodedBytes() const {
+    qint64 sum = 0;
+    auto add = [&sum](const QPixmap& p) { sum += qint64(p.width()) * p.height() * p.depth() / 8; };
+    for (const QPixmap& p : cache_) add(p);
+    for (const QPixmap& p : stale_) add(p);
+    return sum;
+}
+
+qint64 Pictures::fileBytes() const {
+    qint64 sum = 0;
+    for (const QByteArray& b : files_) sum += b.size();
+    return sum;
 }
 
 }  // namespace rp

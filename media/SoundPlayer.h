@@ -25,7 +25,7 @@ public:
     virtual bool hasDevice() const { return true; }
 };
 
-// Qt Multimedia's backend, from the module librealpentaro_sound.so in
+// The PulseAudio backend, from the module librealpentaro_sound.so in
 // moduleFolder. Null, with the reason in error, when it cannot be loaded.
 std::unique_ptr<SoundBackend> loadSoundBackend(const QString& moduleFolder, QString& error);
 
@@ -33,7 +33,7 @@ class SoundPlayer : public SoundSink {
 public:
     // soundOn is the game's switch, read at every play.
     SoundPlayer(const bool& soundOn, QString soundsFolder, std::unique_ptr<SoundBackend> backend);
-    // Qt Multimedia's backend from moduleFolder (the program's own folder
+    // The PulseAudio backend from moduleFolder (the program's own folder
     // unless given), with every sound of the game loaded ahead. Without the
     // module the game is silent and says so once.
     SoundPlayer(const bool& soundOn, QString soundsFolder, const QString& moduleFolder = {});

@@ -9,6 +9,9 @@
 #include <QShortcut>
 #include <QTimer>
 #include <stdexcept>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 #include "Zoom.h"
 
@@ -63,7 +66,9 @@ void Window::applyZoom() {
         }
         if (auto* label = qobject_cast<QLabel*>(w); label && !label->pixmap().isNull()) {
             const std::string name = pictures().nameOf(label->pixmap());
-            if (!name.empty()) label->setPixmap(pictures().get(name));
+            if (name.empty()) continue;
+            if (label->property("rp_fit").toBool()) showFitted(*label, name);
+            else label->setPixmap(pictures().get(name));
         }
     }
     update();
@@ -75,6 +80,14 @@ void Window::applyZoom() {
 Window::~Window() = default;
 
 void Window::closeRequested() { unloadMe(); }
+
+void Window::showFitted(QLabel& label, std::string_view picture) {
+    // Drawn once at the label's size: a label that scales its picture keeps
+    // two more copies of it.
+    label.setScaledContents(false);
+    label.setProperty("rp_fit", true);
+    label.setPixmap(pictures().get(picture, label.contentsRect().size()));
+}
 
 void Window::setBackground(std::string_view picture) {
     background_ = picture;
@@ -109,7 +122,10 @@ void Window::closeEvent(QCloseEvent* event) {
 void Window::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     // A minimise by the window manager is not the game hiding the window.
-    if (!event->spontaneous() && !unloading_) emit released();
+    if (event->spontaneous()) return;
+    // What it painted need not stay decoded while nobody sees it.
+    QTimer::singleShot(0, &windows_, &Windows::trimPictures);
+    if (!unloading_) emit released();
 }
 
 void Window::placeOnScreen() {
@@ -172,7 +188,20 @@ void Windows::setZoom(int percent) {
     zoom::setPercent(percent);
     media_.pictures.setZoom(percent);
     for (Window* w : std::as_const(loaded_)) w->applyZoom();
+    trimPictures();
     emit zoomChanged(percent);
+}
+
+void Windows::trimPictures() {
+    QSet<QString> painted;
+    for (Window* w : std::as_const(loaded_))
+        if (w->isVisible() && !w->background().empty()) painted.insert(media_.pictures.path(w->background()));
+    media_.pictures.trim(painted);
+#ifdef __GLIBC__
+    // What a window and its pictures freed lies in the heap's middle, where
+    // glibc keeps it resident unless asked.
+    malloc_trim(0);
+#endif
 }
 
 void Windows::chooseZoom(int percent) {
@@ -226,6 +255,8 @@ void Windows::unload(const QString& name) {
     // Deleted once control is back in the event loop: the window may be
     // unloading itself from one of its own handlers.
     w->deleteLater();
+    // Its pictures are let go once its controls are gone.
+    connect(w, &QObject::destroyed, this, &Windows::trimPictures);
     dying_.removeAll(QPointer<Window>());
     dying_.append(w);
     if (loaded_.isEmpty() && onLastUnloaded_) onLastUnloaded_();

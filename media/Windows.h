@@ -26,6 +26,7 @@
 #include "Services.h"
 #include "Sizes.h"
 
+class QLabel;
 class QTimer;
 
 namespace rp {
@@ -72,6 +73,8 @@ protected:
     Pictures& pictures() { return media_.pictures; }
     SoundSink& sound() { return media_.sound; }
     void setBackground(std::string_view picture);
+    // The label shows the picture scaled to fill it, kept at that size only.
+    void showFitted(QLabel& label, std::string_view picture);
     void clearBackground();
     // A timer of this window, off until started; it dies with the window.
     QTimer* addTimer(int intervalMs, std::function<void()> tick);
@@ -144,6 +147,9 @@ public:
     // Runs when the last loaded window has been unloaded. By default the
     // program ends with status 0.
     void setOnLastUnloaded(std::function<void()> action) { onLastUnloaded_ = std::move(action); }
+
+    // Lets go of the decoded pictures no window shows any more.
+    void trimPictures();
 
 signals:
     void zoomChanged(int percent);

@@ -1,6 +1,7 @@
 #include "Zoom.h"
 
 #include <QFont>
+#include <QPainter>
 #include <QWidget>
 #include <algorithm>
 
@@ -11,6 +12,13 @@ int current = 100;
 }
 
 int percent() { return current; }
+
+QRect paintAt100(QPainter& p, const QWidget& w) {
+    p.setRenderHint(QPainter::Antialiasing);
+    const double zoom = factor();
+    p.scale(zoom, zoom);
+    return {0, 0, qRound(w.width() / zoom), qRound(w.height() / zoom)};
+}
 void setPercent(int p) { current = p; }
 
 int stepUp(int p) {

@@ -8,6 +8,8 @@
 #include <string>
 
 class QFont;
+class QPainter;
+class QRect;
 class QWidget;
 
 namespace rp::zoom {
@@ -30,6 +32,10 @@ std::optional<int> parse(const std::string& stored);
 // The largest step whose window of this height at 100 % fits in two thirds
 // of the screen's available height.
 int automatic(int windowHeight, int availableHeight);
+
+// Lets p draw on w in its 100 % units, antialiased, so the zoom reaches lines
+// and text alike; returns w's rectangle in those units.
+QRect paintAt100(QPainter& p, const QWidget& w);
 
 // Sets a font given at its 100 % size: it follows every later zoom.
 void setFont(QWidget& w, const QFont& base);

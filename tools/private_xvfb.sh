@@ -1,10 +1,11 @@
 # Sourced by the scripts that need a display of their own (the end-to-end
-# test, the benchmarks). start_xvfb DIR starts Xvfb on a free display, sets
+# test, the benchmarks). start_xvfb DIR [WxH] starts Xvfb (1024x768 unless
+# given) on a free display, sets
 # xvfb (its pid) and xvfb_display (":N") once it accepts clients; the caller
 # kills $xvfb when done.
 start_xvfb() {
   : >"$1/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$1/display" >"$1/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 ${2:-1024x768}x24 -nolisten tcp 3>"$1/display" >"$1/xvfb.log" 2>&1 &
   xvfb=$!
   _tries=0
   until [ -s "$1/display" ]; do

@@ -1,7 +1,7 @@
 #pragma once
 // Plays whole games through the rules, choosing among the advisor's legal
-// choices by a policy, and records every move as the table does: around the
-// same procedures its clicks call. For the review's tests and benchmark.
+// choices by a policy, and records every move as the table does: the
+// auto-player's turns with a move log. For the review's tests and benchmark.
 
 #include <deque>
 #include <functional>
@@ -9,7 +9,7 @@
 #include <stdexcept>
 
 #include "Advisor.h"
-#include "Logic.h"
+#include "AutoPlayer.h"
 #include "MoveLog.h"
 
 namespace rp::test {
@@ -21,52 +21,17 @@ public:
 
     LoggedPlayer(mdlLogic& logic, GameState& state, advisor::Advisor& advisor, advisor::MoveLog& log,
                  std::mt19937& rng, std::deque<int>& script)
-        : logic_(logic), s_(state), advisor_(advisor), log_(log), rng_(rng), script_(script) {}
+        : s_(state), rng_(rng), auto_(logic, state, [this, &advisor] { return choose(advisor); }, &rng, &script) {
+        auto_.setLog(&log);
+    }
 
     void playGame(const Policy& policy) {
-        while (!logic_.IsGameOver()) playTurn(policy);
+        policy_ = &policy;
+        auto_.playGame();
     }
 
-    void playTurn(const Policy& policy) {
-        roll();
-        for (;;) {
-            const advisor::Advice a = advisor_.advise(s_, s_.CurrentPlayer);
-            if (!a.available) throw std::runtime_error("no advice: " + a.message);
-            const advisor::Choice& c = a.choices.at(policy(a));
-            if (c.kind == advisor::Choice::Kind::Keep) {
-                for (int d = 1; d <= DiceCount; ++d) {
-                    const bool keep = (c.keepMask >> (d - 1)) & 1;
-                    if (keep && !s_.DieKept(d)) logic_.RollingDiceClick(d);
-                    if (!keep && s_.DieKept(d)) logic_.KeepDiceClick(d);
-                }
-                roll();
-                continue;
-            }
-            enter(c);
-            break;
-        }
-        if (!logic_.IsGameOver() && s_.NumPlayers > 1) logic_.NextPlayerTimer();
-    }
-
-    void enter(const advisor::Choice& c) {
-        const bool bonus = c.kind == advisor::Choice::Kind::BonusBox;
-        log_.aboutToEnter(s_, c.column, c.row, bonus);
-        const bool taken = bonus ? logic_.BonusBoxClick(c.column, c.row) : logic_.ScoreBoxClick(c.column, c.row);
-        log_.passed(s_);
-        if (!taken) throw std::runtime_error("the rules refused a legal box");
-    }
-
-    void roll() {
-        script_.clear();
-        for (int d = 1; d <= DiceCount; ++d) script_.push_back(std::uniform_int_distribution<int>(1, 6)(rng_));
-        log_.aboutToRoll(s_);
-        logic_.RollButtonMouseUp();
-        log_.passed(s_);
-        while (logic_.DiceTumbling())
-            for (int d = 1; d <= DiceCount; ++d)
-                if (s_.DieAnimator(d) != 0) logic_.DieAnimatorTimer(d, s_.DieAnimator(d));
-        logic_.RollPauseTimer();
-    }
+    void enter(const advisor::Choice& c) { auto_.enter(c); }
+    void roll() { auto_.roll(); }
 
     static std::size_t best(const advisor::Advice&) { return 0; }
     Policy random() {
@@ -76,12 +41,16 @@ public:
     }
 
 private:
-    mdlLogic& logic_;
+    advisor::Choice choose(advisor::Advisor& advisor) {
+        const advisor::Advice a = advisor.advise(s_, s_.CurrentPlayer);
+        if (!a.available) throw std::runtime_error("no advice: " + a.message);
+        return a.choices.at((*policy_)(a));
+    }
+
     GameState& s_;
-    advisor::Advisor& advisor_;
-    advisor::MoveLog& log_;
     std::mt19937& rng_;
-    std::deque<int>& script_;
+    const Policy* policy_ = nullptr;
+    advisor::AutoPlayer auto_;
 };
 
 }  // namespace rp::test

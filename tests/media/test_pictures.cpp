@@ -1,8 +1,9 @@
-// Pictures: decoded once and kept, the @2x artwork on a dense screen, and
+// Pictures: read once, decoded while shown, the @2x artwork on a dense screen, and
 // the start-up check that refuses to start the game with a picture missing
 // or broken.
 
 #include <QFile>
+#include <QLabel>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -36,6 +37,41 @@ private slots:
         QCOMPARE(pictures.get("die3.gif").cacheKey(), key);
         QVERIFY(pictures.get("nosuch.jpg").isNull());
         QCOMPARE(pictures.path("bgnd.jpg"), dir.path() + "/bgnd.jpg");
+    }
+
+    // Only what is shown stays decoded: trimming lets go of what no control
+    // holds (but the painted backgrounds it is told of), a picture comes
+    // back from the bytes read at the start without touching the disk, and
+    // a zoom change leaves nothing behind once the controls have the new size.
+    void whatNobodyShowsIsLetGo() {
+        QTemporaryDir dir;
+        QVERIFY(rptest::writeAllPictures(dir.path()));
+        rp::Pictures pictures(dir.path(), 1.0);
+        QCOMPARE(pictures.loadAll(), QStringList{});
+        QCOMPARE(pictures.decodedCount(), 0);
+        QLabel shown;
+        shown.setPixmap(pictures.get("die3.gif"));
+        pictures.get("die4.gif");
+        pictures.get("bgnd.jpg");
+        pictures.trim({pictures.path("bgnd.jpg")});
+        QCOMPARE(pictures.decodedCount(), 2);
+        QCOMPARE(pictures.nameOf(shown.pixmap()), std::string("die3.gif"));
+        for (const char* name : {"die3.gif", "die4.gif", "bgnd.jpg"}) QVERIFY(QFile::remove(dir.filePath(name)));
+        QVERIFY(!pictures.get("die4.gif").isNull());
+
+        pictures.setZoom(150);
+        QCOMPARE(pictures.nameOf(shown.pixmap()), std::string("die3.gif"));
+        shown.setPixmap(pictures.get("die3.gif"));
+        QCOMPARE(shown.pixmap().deviceIndependentSize(), QSizeF(3, 3));
+        pictures.trim();
+        QCOMPARE(pictures.decodedCount(), 1);
+        for (int i = 0; i < 10; ++i) {
+            pictures.setZoom(i % 2 ? 150 : 100);
+            shown.setPixmap(pictures.get(pictures.nameOf(shown.pixmap())));
+            pictures.trim();
+        }
+        QCOMPARE(pictures.decodedCount(), 1);
+        QVERIFY(pictures.decodedBytes() > 0);
     }
 
     // Twice the pixels at the same logical size, so no layout moves; the

@@ -53,7 +53,7 @@ frmMain::frmMain(Windows& windows, mdlLogic& logic)
 
 void frmMain::Form_Load() {
     imgRollButton->setPictures("rollup.jpg", "rolldn.jpg");
-    imgPaper->setPixmap(pictures().get("paper.jpg"));
+    showFitted(*imgPaper, "paper.jpg");
     setBackground("bgnd.jpg");
     imgHighScoresButton->setPictures("scoresup.jpg", "scoresdn.jpg");
     imgHelpButton->setPictures("helpup.jpg", "helpdn.jpg");

@@ -31,7 +31,6 @@ constexpr std::array<int, 6> DieTop = {0, 1740, 2370, 3000, 3630, 4260};
 void frmMain::buildCard() {
     imgPaper = new QLabel(this);
     imgPaper->setObjectName(QStringLiteral("imgPaper"));
-    imgPaper->setScaledContents(true);
     imgPaper->setFrameShape(QFrame::Box);
     imgPaper->setLineWidth(1);
     placeTwips(*imgPaper, 195, 945, 5175, 6375);

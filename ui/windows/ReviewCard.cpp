@@ -29,11 +29,7 @@ void ReviewCard::showDecision(const advisor::ReviewedDecision& d) {
 
 void ReviewCard::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    // Drawn at 100 % and scaled: the window's zoom reaches lines and text alike.
-    const double zoom = zoom::factor();
-    p.scale(zoom, zoom);
-    const QRect rect(0, 0, qRound(QWidget::width() / zoom), qRound(QWidget::height() / zoom));
+    const QRect rect = zoom::paintAt100(p, *this);
     const int width = rect.width(), height = rect.height();
     p.setPen(QPen(Ink, 1));
     p.drawRect(QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5));

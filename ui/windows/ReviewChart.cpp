@@ -51,12 +51,7 @@ void ReviewChart::setCourse(const std::vector<advisor::TurnCourse>& turns, bool 
 
 void ReviewChart::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    // Drawn at 100 % and scaled: the window's zoom reaches lines and text alike.
-    const double zoom = zoom::factor();
-    p.scale(zoom, zoom);
-    const QRect rect(0, 0, qRound(QWidget::width() / zoom), qRound(QWidget::height() / zoom));
-    const int width = rect.width(), height = rect.height();
+    const QRect rect = zoom::paintAt100(p, *this);
     const QRectF area = QRectF(rect).adjusted(44, 24, -12, -26);
     p.setPen(QPen(Ink, 1));
     p.drawRect(area);

@@ -28,7 +28,6 @@ frmScoresCheck::frmScoresCheck(Windows& windows)
 
     imgPaper = new QLabel(this);
     imgPaper->setObjectName(QStringLiteral("imgPaper"));
-    imgPaper->setScaledContents(true);
     imgPaper->setFrameShape(QFrame::Box);
     const auto& paper = size::ScoresCheckPaper;
     placeTwips(*imgPaper, paper.left, paper.top, paper.box());
@@ -116,7 +115,7 @@ frmScoresCheck::frmScoresCheck(Windows& windows)
 }
 
 void frmScoresCheck::Form_Load() {
-    imgPaper->setPixmap(pictures().get("paper.jpg"));
+    showFitted(*imgPaper, "paper.jpg");
     setBackground("scorescheckbgnd.jpg");
     imgDoneButton->setPictures("doneup.jpg", "donedn.jpg");
     imgReviewButton->setPictures("reviewup.jpg", "reviewdn.jpg");
