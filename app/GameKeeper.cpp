@@ -36,11 +36,13 @@ GameKeeper::GameKeeper(Windows& windows, frmMain& table, mdlLogic& logic, Seats&
     // the event loop turns (a keep moves several pictures).
     connect(&table_, &frmMain::diceMoved, this, [this] { saveSoon(); });
     if (auto* hint = table_.findChild<TableHint*>()) connect(hint, &TableHint::given, this, [this] { saveSoon(); });
-    // A new game has begun (nothing rolled, nothing entered): it replaces
-    // the kept one, whether that was played on or declined.
+    // A new game has begun (nothing rolled, nothing entered) over a kept
+    // game that was declined: it replaces it. (One played on here went as
+    // New Game was confirmed.)
     connect(&table_, &frmMain::turnChanged, this, [this] {
         const GameState& s = logic_.state();
-        if (onDisk_ && !asking_ && s.GameInProgress && s.RollCount == 0 && !s.TurnPassing && entriesMade(s) == 0)
+        if (onDisk_ && !playing_ && !asking_ && s.GameInProgress && s.RollCount == 0 && !s.TurnPassing &&
+            entriesMade(s) == 0)
             forget();
     });
 }

@@ -94,12 +94,8 @@ int main(int argc, char* argv[]) {
     for (int d : {1, 3, 5}) logic.RollingDiceClick(d);
     roll({6, 3});
     if (how == "resume") {
-        // The question of the next start, over a game of three left unfinished.
-        rp::GameSnapshot left = rp::GameSnapshot::take(state, program.seats);
-        left.game.NumPlayers = 3;
-        left.game.PlayerName(2) = "Bo";
-        left.game.PlayerName(3) = "Eva";
-        program.gameFile.save({left, std::nullopt});
+        // The question of the next start, over this game left unfinished.
+        program.gameFile.save({rp::GameSnapshot::take(state, program.seats), std::nullopt});
         state.GameInProgress = false;
     }
     windows.show<rp::frmMain>();

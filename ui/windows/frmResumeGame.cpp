@@ -14,14 +14,14 @@ frmResumeGame::frmResumeGame(Windows& windows) : ConfirmDialog(windows, Name) {
     // Between the question and the buttons, smaller: the answer's consequence.
     lblKept = new QLabel(this);
     lblKept->setObjectName(QStringLiteral("lblKept"));
-    placeTwips(*lblKept, 180, 885, 3690, 450);
+    placeTwips(*lblKept, 180, 855, 3690, 270);
     lblKept->setFont(serifFont(9, false));
     lblKept->setAlignment(Qt::AlignCenter);
     lblKept->setWordWrap(true);
     lblKept->setAttribute(Qt::WA_TranslucentBackground);
     lblKept->setPalette(lblMessage->palette());
     lblKept->setText(QCoreApplication::translate(
-        "frmResumeGame", "Cancel keeps this game for the next start; only a new game replaces it."));
+        "frmResumeGame", "Cancel keeps it for the next start."));
     imgCancel->setToolTip(QCoreApplication::translate("frmResumeGame", "Cancel (Escape): keep the game for later"));
 }
 
