@@ -13,7 +13,7 @@ packages="cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plug
   libgif-dev libgtest-dev fonts-dejavu-core fonts-liberation
   pulseaudio pulseaudio-utils xvfb xauth imagemagick
   xdotool at-spi2-core dbus python3-gi python3-pyatspi gir1.2-atspi-2.0 python3-xlib strace
-  desktop-file-utils appstream"
+  desktop-file-utils appstream qt6-tools-dev qt6-l10n-tools fonts-noto-cjk"
 
 missing=""
 for p in $packages; do

@@ -1,3 +1,4 @@
+#include "Words.h"
 #include "Program.h"
 
 #include <QCoreApplication>
@@ -67,7 +68,7 @@ Program::Program(ProgramParts parts)
     logic.setHighScoreGate([this](int p) { return !seats.isComputer(p) && !seats.hintUsed(p); });
     services.onNotice = [this](std::string_view text) {
         if (auto* main = windows.find<frmMain>())
-            main->announce(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
+            main->announce(translate("Messages", text)
                                .replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
     };
     // Told where the player looks, once the table is there to look at.
@@ -173,9 +174,9 @@ void Program::reportBadPictures(const QStringList& bad) {
     std::fprintf(stderr, "Real Pentaro: pictures are looked for in %s\n", qPrintable(pictures.folder()));
     // Nobody could dismiss a window on the offscreen platform.
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))
-        QMessageBox::critical(nullptr, QStringLiteral("Real Pentaro"),
-                              QStringLiteral("Real Pentaro cannot start: pictures are missing or "
-                                             "broken.\n\n%1\n\nLooked in: %2")
+        QMessageBox::critical(nullptr, translate("Start", "Real Pentaro"),
+                              translate("Start", "Real Pentaro cannot start: pictures are missing or "
+                                                  "broken.\n\n%1\n\nLooked in: %2")
                                   .arg(bad.join(u'\n'), pictures.folder()));
 }
 

@@ -1,3 +1,4 @@
+#include "Words.h"
 #include "TableComputer.h"
 
 #include <QApplication>
@@ -126,7 +127,7 @@ bool TableComputer::makePlan() {
     advisor::Opponent* opponent = source_(s.CurrentPlayer, error);
     if (!opponent) {
         if (stopped_.isEmpty()) {
-            stopped_ = QStringLiteral("The computer cannot play: %1").arg(QString::fromStdString(error));
+            stopped_ = translate("Table", "The computer cannot play: %1").arg(QString::fromStdString(error));
             table_.lblHint->setText(stopped_);
             table_.lblHint->setAccessibleName(stopped_);
             table_.announce(stopped_);
@@ -172,7 +173,7 @@ void TableComputer::keepStep() {
     for (int d = 1; d <= DiceCount; ++d)
         if (s.DieKept(d)) kept << QString::number(s.Dice(d));
     if (!kept.isEmpty())
-        table_.announce(QStringLiteral("%1 keeps %2")
+        table_.announce(translate("Table", "%1 keeps %2")
                             .arg(QString::fromStdString(s.PlayerName(s.CurrentPlayer)), kept.join(u' ')));
     roll();
 }

@@ -1,3 +1,4 @@
+#include "Words.h"
 #include "frmHelp.h"
 
 #include <QDir>
@@ -69,13 +70,13 @@ QString frmHelp::toHtml(const QString& plain) {
 }
 
 frmHelp::frmHelp(Windows& windows) : Window(windows, Name, HelpWindow, Placement::OnMainWindow) {
-    setWindowTitle(QStringLiteral("Real Pentaro Help"));
+    setWindowTitle(translate("Help", "Real Pentaro Help"));
     // Beside the pictures' folder, as the game finds everything it shows.
     helpFile = QFileInfo(pictures().folder()).absolutePath() + u'/' + qstr(assets::HelpFile);
 
     txtHelp = new QTextBrowser(this);
     txtHelp->setObjectName(QStringLiteral("txtHelp"));
-    txtHelp->setAccessibleName(QStringLiteral("Help"));
+    txtHelp->setAccessibleName(translate("Help", "Help"));
     placeTwips(*txtHelp, HelpText.left, HelpText.top, HelpText.box());
     txtHelp->setFont(serifFont(11));
     txtHelp->setOpenLinks(false);
@@ -86,11 +87,11 @@ frmHelp::frmHelp(Windows& windows) : Window(windows, Name, HelpWindow, Placement
         "h1 { color: rgb(120, 30, 20); font-size: x-large; } h2 { color: rgb(0, 0, 128); font-size: large; }"
         " pre { font-family: monospace; font-size: small; }"));
 
-    imgDoneButton = new ImageButton(pictures(), sound(), QStringLiteral("Done"), this);
+    imgDoneButton = new ImageButton(pictures(), sound(), translate("Help", "Done"), this);
     imgDoneButton->setObjectName(QStringLiteral("imgDoneButton"));
     placeTwips(*imgDoneButton, HelpDone.left, HelpDone.top, HelpDone.box());
     imgDoneButton->setKeyboardFocusable(true);
-    imgDoneButton->setToolTip(QStringLiteral("Back to the game (Escape)"));
+    imgDoneButton->setToolTip(translate("Help", "Back to the game (Escape)"));
     imgDoneButton->setAction([this] { imgDoneButton_MouseUp(); });
 }
 
@@ -105,7 +106,7 @@ void frmHelp::showEvent(QShowEvent* event) {
     if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         txtHelp->setHtml(toHtml(QString::fromUtf8(file.readAll())));
     } else {
-        txtHelp->setHtml(QStringLiteral("<h1>Real Pentaro Help</h1><p>The help file cannot be read: %1</p>")
+        txtHelp->setHtml(translate("Help", "<h1>Real Pentaro Help</h1><p>The help file cannot be read: %1</p>")
                              .arg(QDir::toNativeSeparators(helpFile).toHtmlEscaped()));
     }
     txtHelp->setFocus(Qt::OtherFocusReason);
