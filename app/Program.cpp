@@ -41,7 +41,9 @@ Program::Program(ProgramParts parts)
       gameFile(parts.gamePath.isEmpty() ? GameFile::pathBeside(parts.settingsPath) : parts.gamePath),
       logic(state, table, services, board, store, parts.dice ? std::move(parts.dice) : randomDice()),
       advisor((parts.root + QStringLiteral("/advisor.bin")).toStdString()),
+      translations(parts.root + QStringLiteral("/translations")),
       opponentSeed_(parts.opponentSeed ? parts.opponentSeed : std::random_device{}()) {
+    chooseStartLanguage();
     installAccessibleControls();
     defineGameWindows(windows, logic, {seats, store}, [this] { return advisor.startValue(); });
     windows.define<frmResumeGame>();
@@ -86,6 +88,27 @@ void Program::tellTrouble() {
         untold_.erase(untold_.begin());
         services.showMessage();
     }
+}
+
+void Program::chooseStartLanguage() {
+    const std::string stored = store.read("Params", "Language");
+    const auto chosen = language::parse(stored);
+    if (!chosen) {
+        std::fprintf(stderr, "Real Pentaro: the language \"%s\" in the settings is unknown; the desktop's is used\n",
+                     stored.c_str());
+        untold_.emplace_back(text::UnknownLanguage);
+    }
+    const QString code = chosen && !chosen->isEmpty() ? *chosen : language::desktop();
+    translations.apply(code);
+    pictures.setLanguage(translations.current());
+}
+
+void Program::chooseLanguage(const QString& code) {
+    store.write("Params", "Language", code.toStdString());
+    store.flush();
+    // The windows redraw once the change of translations reaches them.
+    translations.apply(code.isEmpty() ? language::desktop() : code);
+    pictures.setLanguage(translations.current());
 }
 
 void Program::chooseStartZoom() {

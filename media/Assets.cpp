@@ -85,11 +85,27 @@ QPixmap Pictures::atZoom(QImage image, bool twice) const {
     return pixmap;
 }
 
-QString Pictures::path(std::string_view name) const { return folder_ + u'/' + qs(name); }
+QString Pictures::path(std::string_view name) const {
+    const QString file = qs(name);
+    if (!languageFiles_.isEmpty() && languageFiles_.contains(file)) return languageFolder_ + u'/' + file;
+    return folder_ + u'/' + file;
+}
+
+void Pictures::setLanguage(const QString& code) {
+    languageFiles_.clear();
+    languageFolder_.clear();
+    if (code.isEmpty() || code == QLatin1String("en")) return;
+    languageFolder_ = folder_ + u'/' + code;
+    const QStringList files = QDir(languageFolder_).entryList(QDir::Files);
+    languageFiles_ = QSet<QString>(files.begin(), files.end());
+    if (loadedAll_) loadAll();
+}
 
 QPixmap Pictures::decode(std::string_view name, QString* error) const {
     if (hiDpi()) {
-        const QString hi = folder_ + u'/' + QString::fromStdString(assets::hiDpiName(name));
+        const QString plain = path(name);
+        const QString hi = plain.left(plain.size() - static_cast<qsizetype>(name.size())) +
+                           QString::fromStdString(assets::hiDpiName(name));
         if (QFileInfo(hi).isFile()) {
             QString why;
             QImage image = readPicture(hi, &why);

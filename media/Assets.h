@@ -4,6 +4,7 @@
 // the game starts the same from anywhere and through a symbolic link.
 
 #include <QHash>
+#include <QSet>
 #include <QPixmap>
 #include <QString>
 #include <QStringList>
@@ -50,12 +51,17 @@ public:
     std::string nameOf(const QPixmap& pixmap) const { return names_.value(pixmap.cacheKey()); }
     // Whether pictures come from the @2x artwork.
     bool hiDpi() const;
+    // Pictures with words come from images/<code>/ where that language has
+    // its own; every other picture, and "en", from images/.
+    void setLanguage(const QString& code);
 
 private:
     QPixmap decode(std::string_view name, QString* error) const;
     QPixmap atZoom(QImage image, bool twice) const;
 
     QString folder_;
+    QString languageFolder_;        // images/<code>, empty for English
+    QSet<QString> languageFiles_;   // what it holds, looked up without the disk
     qreal ratio_;
     int zoom_ = 100;
     bool loadedAll_ = false;

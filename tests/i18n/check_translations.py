@@ -18,13 +18,25 @@ import tempfile
 import xml.etree.ElementTree as ET
 
 
+def text(elem):
+    """An element's text with lupdate's <byte value="xd"/> as the characters."""
+    if elem is None:
+        return ""
+    out = elem.text or ""
+    for child in elem:
+        if child.tag == "byte":
+            out += chr(int(child.get("value").lstrip("x"), 16))
+        out += child.tail or ""
+    return out
+
+
 def messages(path):
     """(context, source, comment) -> message element, for one .ts file."""
     out = {}
     for ctx in ET.parse(path).getroot().iter("context"):
         name = ctx.findtext("name")
         for msg in ctx.iter("message"):
-            key = (name, msg.findtext("source") or "", msg.findtext("comment") or "")
+            key = (name, text(msg.find("source")), text(msg.find("comment")))
             out[key] = msg
     return out
 
@@ -34,7 +46,7 @@ def forms(msg):
     if t is None:
         return []
     nf = t.findall("numerusform")
-    return [f.text or "" for f in nf] if nf else [t.text or ""]
+    return [text(f) for f in nf] if nf else [text(t)]
 
 
 def unfinished(msg):

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QKeyEvent>
 #include <QTextBrowser>
 
@@ -102,12 +103,24 @@ void frmHelp::Form_Load() {
 
 void frmHelp::showEvent(QShowEvent* event) {
     Window::showEvent(event);
-    QFile file(helpFile);
+    // The game's language has its own help when readme.<code>.txt is there
+    // (readme.de.txt, readme.pt_BR.txt); English otherwise.
+    const QString folder = QFileInfo(helpFile).absolutePath() + u'/';
+    const QString locale = QLocale().name(), base = locale.section(u'_', 0, 0);
+    QString chosen = helpFile;
+    for (const QString& code : {locale, base}) {
+        const QString candidate = folder + QStringLiteral("readme.%1.txt").arg(code);
+        if (base != QLatin1String("en") && QFileInfo(candidate).isFile()) {
+            chosen = candidate;
+            break;
+        }
+    }
+    QFile file(chosen);
     if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         txtHelp->setHtml(toHtml(QString::fromUtf8(file.readAll())));
     } else {
         txtHelp->setHtml(translate("Help", "<h1>Real Pentaro Help</h1><p>The help file cannot be read: %1</p>")
-                             .arg(QDir::toNativeSeparators(helpFile).toHtmlEscaped()));
+                             .arg(QDir::toNativeSeparators(chosen).toHtmlEscaped()));
     }
     txtHelp->setFocus(Qt::OtherFocusReason);
 }
