@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Lower Total</source>
-        <translation>Summe unten</translation>
+        <translation>Summe unt.</translation>
     </message>
     <message>
         <source>Score</source>
@@ -1206,7 +1206,7 @@ Gesucht in: %2</translation>
     </message>
     <message>
         <source>↶ Undo</source>
-        <translation>↶ Zurück</translation>
+        <translation>↶ Zur.</translation>
     </message>
     <message>
         <source>Undo</source>
