@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFont>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
@@ -90,7 +91,22 @@ void Program::tellTrouble() {
     }
 }
 
+namespace {
+
+// Japanese (and Chinese or Korean) glyphs the table's fonts lack come from
+// Noto CJK (fonts-noto-cjk) when it is installed; without it, from whatever
+// the desktop falls back to.
+void nameFontFallbacks() {
+    for (const char* family : {"Times New Roman", "Liberation Serif"})
+        QFont::insertSubstitution(QString::fromLatin1(family), QStringLiteral("Noto Serif CJK JP"));
+    for (const char* family : {"Arial", "Liberation Sans", "DejaVu Sans"})
+        QFont::insertSubstitution(QString::fromLatin1(family), QStringLiteral("Noto Sans CJK JP"));
+}
+
+}  // namespace
+
 void Program::chooseStartLanguage() {
+    nameFontFallbacks();
     const std::string stored = store.read("Params", "Language");
     const auto chosen = language::parse(stored);
     if (!chosen) {
