@@ -11,12 +11,12 @@ mode=${1:-play}
 build=${BUILD_DIR:-build}
 
 # What building and running the game needs.
-play_packages="cmake make g++ pkg-config qt6-base-dev libpulse-dev qt6-qpa-plugins libgif-dev
+play_packages="cmake make g++ pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools libpulse-dev qt6-qpa-plugins libgif-dev
   fonts-dejavu-core fonts-liberation"
 # What the tests, benchmarks and screenshot tools need besides.
 test_packages="libgtest-dev pulseaudio pulseaudio-utils xvfb xauth imagemagick
   xdotool at-spi2-core dbus python3-gi python3-pyatspi gir1.2-atspi-2.0 python3-xlib strace
-  desktop-file-utils appstream man-db"
+  desktop-file-utils appstream man-db fonts-noto-cjk"
 # What a Debian package build needs besides the game's own.
 package_packages="debhelper dpkg-dev lintian"
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "Translatable.h"
+
 #include "DiceSets.h"
 #include "TurnValues.h"
 
@@ -120,19 +122,19 @@ Advice advise(const SolvedTable& table, const GameState& state, int player) {
 Advice Advisor::advise(const GameState& s, int p, Policy policy) {
     Advice advice;
     if (!s.GameInProgress || p < 1 || p > s.NumPlayers || p != s.CurrentPlayer) {
-        advice.message = "No turn to advise on.";
+        advice.message = QT_TRANSLATE_NOOP("Advisor", "No turn to advise on.");
         return advice;
     }
     for (int d = 1; d <= DiceCount; ++d)
         if (s.DieAnimator(d) != 0) {
-            advice.message = "The dice are still rolling.";
+            advice.message = QT_TRANSLATE_NOOP("Advisor", "The dice are still rolling.");
             return advice;
         }
     const Card card = cardOf(table_, s, p, policy);
     bool open = false;
     for (int c = 1; c <= card.columns; ++c) open = open || card.inPlay[static_cast<std::size_t>(c)];
     if (!open) {
-        advice.message = "This card is complete.";
+        advice.message = QT_TRANSLATE_NOOP("Advisor", "This card is complete.");
         return advice;
     }
     advice.exact = s.GameType == 2 && s.NumPlayers == 1 && policy == Policy::Best;

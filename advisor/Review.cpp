@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "Translatable.h"
+
 namespace rp::advisor {
 
 namespace {
@@ -46,7 +48,7 @@ GameReview reviewGame(Advisor& advisor, const std::vector<Move>& moves, int play
         const bool startsTurn = m.kind == Move::Kind::Roll && pos.rollCount == 0;
         const bool follows = startsTurn ? !inTurn : inTurn && pos.rollCount == lastRoll + 1;
         if (!follows || (turn == 0 && pos.progress() != 0))
-            return refused("Not every move of this game was seen.");
+            return refused(QT_TRANSLATE_NOOP("Advisor", "Not every move of this game was seen."));
         pos.into(g);
         const Advice a = advisor.advise(g, player);
         if (!a.available) return refused(a.message);
@@ -65,7 +67,7 @@ GameReview reviewGame(Advisor& advisor, const std::vector<Move>& moves, int play
         double top = a.best.value;
         for (const Choice& ch : a.choices) top = std::max(top, ch.value);
         const Choice* made = madeChoice(a, m);
-        if (!made) return refused("A move of this game is one the advisor does not know.");
+        if (!made) return refused(QT_TRANSLATE_NOOP("Advisor", "A move of this game is one the advisor does not know."));
         const double luck = top - before, cost = top - made->value;
         review.luck += luck;
         review.cost += cost;
@@ -84,7 +86,7 @@ GameReview reviewGame(Advisor& advisor, const std::vector<Move>& moves, int play
             inTurn = false;
         }
     }
-    if (turn == 0 || inTurn) return refused("Not every move of this game was seen.");
+    if (turn == 0 || inTurn) return refused(QT_TRANSLATE_NOOP("Advisor", "Not every move of this game was seen."));
     review.available = true;
     return review;
 }

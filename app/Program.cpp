@@ -1,7 +1,9 @@
+#include "Words.h"
 #include "Program.h"
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFont>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
@@ -40,7 +42,9 @@ Program::Program(ProgramParts parts)
       gameFile(parts.gamePath.isEmpty() ? GameFile::pathBeside(parts.settingsPath) : parts.gamePath),
       logic(state, table, services, board, store, parts.dice ? std::move(parts.dice) : randomDice()),
       advisor((parts.root + QStringLiteral("/advisor.bin")).toStdString()),
+      translations(parts.root + QStringLiteral("/translations")),
       opponentSeed_(parts.opponentSeed ? parts.opponentSeed : std::random_device{}()) {
+    chooseStartLanguage();
     installAccessibleControls();
     defineGameWindows(windows, logic, {seats, store}, [this] { return advisor.startValue(); });
     windows.define<frmResumeGame>();
@@ -67,7 +71,7 @@ Program::Program(ProgramParts parts)
     logic.setHighScoreGate([this](int p) { return !seats.isComputer(p) && !seats.hintUsed(p); });
     services.onNotice = [this](std::string_view text) {
         if (auto* main = windows.find<frmMain>())
-            main->announce(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
+            main->announce(translate("Messages", text)
                                .replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
     };
     // Told where the player looks, once the table is there to look at.
@@ -90,6 +94,42 @@ void Program::tellTrouble() {
         untold_.erase(untold_.begin());
         services.showMessage();
     }
+}
+
+namespace {
+
+// Japanese (and Chinese or Korean) glyphs the table's fonts lack come from
+// Noto CJK (fonts-noto-cjk) when it is installed; without it, from whatever
+// the desktop falls back to.
+void nameFontFallbacks() {
+    for (const char* family : {"Times New Roman", "Liberation Serif"})
+        QFont::insertSubstitution(QString::fromLatin1(family), QStringLiteral("Noto Serif CJK JP"));
+    for (const char* family : {"Arial", "Liberation Sans", "DejaVu Sans"})
+        QFont::insertSubstitution(QString::fromLatin1(family), QStringLiteral("Noto Sans CJK JP"));
+}
+
+}  // namespace
+
+void Program::chooseStartLanguage() {
+    nameFontFallbacks();
+    const std::string stored = store.read("Params", "Language");
+    const auto chosen = language::parse(stored);
+    if (!chosen) {
+        std::fprintf(stderr, "Real Pentaro: the language \"%s\" in the settings is unknown; the desktop's is used\n",
+                     stored.c_str());
+        untold_.emplace_back(text::UnknownLanguage);
+    }
+    const QString code = chosen && !chosen->isEmpty() ? *chosen : language::desktop();
+    translations.apply(code);
+    pictures.setLanguage(translations.current());
+}
+
+void Program::chooseLanguage(const QString& code) {
+    store.write("Params", "Language", code.toStdString());
+    store.flush();
+    // The windows redraw once the change of translations reaches them.
+    translations.apply(code.isEmpty() ? language::desktop() : code);
+    pictures.setLanguage(translations.current());
 }
 
 void Program::chooseStartZoom() {
@@ -178,9 +218,9 @@ void Program::reportBadPictures(const QStringList& bad) {
     std::fprintf(stderr, "Real Pentaro: pictures are looked for in %s\n", qPrintable(pictures.folder()));
     // Nobody could dismiss a window on the offscreen platform.
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))
-        QMessageBox::critical(nullptr, QStringLiteral("Real Pentaro"),
-                              QStringLiteral("Real Pentaro cannot start: pictures are missing or "
-                                             "broken.\n\n%1\n\nLooked in: %2")
+        QMessageBox::critical(nullptr, translate("Start", "Real Pentaro"),
+                              translate("Start", "Real Pentaro cannot start: pictures are missing or "
+                                                  "broken.\n\n%1\n\nLooked in: %2")
                                   .arg(bad.join(u'\n'), pictures.folder()));
 }
 

@@ -17,6 +17,7 @@
 #include "GameFile.h"
 #include "IniSettingsStore.h"
 #include "LazyAdvisor.h"
+#include "Language.h"
 #include "LazySound.h"
 #include "MoveLog.h"
 #include "Logic.h"
@@ -52,6 +53,12 @@ public:
     // picture while the splash stands. A missing or broken picture ends the
     // program with status 1. Runs once, however often it is called.
     void finishStart();
+    // The language of Params/Language ("" or missing: the desktop's), with
+    // its translations and pictures; an unknown one is told once.
+    void chooseStartLanguage();
+    // The player chose a language ("" follows the desktop): kept, and every
+    // open window speaks it at once.
+    void chooseLanguage(const QString& code);
     // Killed politely (SIGTERM, SIGINT, SIGHUP): keep the settings, then go.
     void terminate();
 
@@ -68,6 +75,7 @@ public:
     mdlLogic logic;
     LazyAdvisor advisor;  // advisor.bin beside the program
     advisor::MoveLog moves;  // every roll and entry of the game, for its review
+    language::Translations translations;  // translations/ beside the program
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

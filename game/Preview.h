@@ -7,6 +7,8 @@
 #include <optional>
 #include <string_view>
 
+#include "Translatable.h"
+
 #include "GameState.h"
 
 namespace rp {
@@ -31,13 +33,13 @@ bool canRoll(const GameState& state);
 int runningTotal(const GameState& state, int player);
 
 namespace text {
-inline constexpr std::string_view RollFirst = "Roll the dice first.";
-inline constexpr std::string_view BoxFilled = "That box is filled.";
-inline constexpr std::string_view NotPlayed2 = "Game 2 is not played in a one-column game.";
-inline constexpr std::string_view NotPlayed3 = "Game 3 is not played in a one-column game.";
-inline constexpr std::string_view WaitNextPlayer = "Wait for the next player.";
-inline constexpr std::string_view StartWithNewGame = "Start a game with New Game.";
-inline constexpr std::string_view IdleTable = "Press New Game to start.";
+inline constexpr std::string_view RollFirst = QT_TRANSLATE_NOOP("Rules", "Roll the dice first.");
+inline constexpr std::string_view BoxFilled = QT_TRANSLATE_NOOP("Rules", "That box is filled.");
+inline constexpr std::string_view NotPlayed2 = QT_TRANSLATE_NOOP("Rules", "Game 2 is not played in a one-column game.");
+inline constexpr std::string_view NotPlayed3 = QT_TRANSLATE_NOOP("Rules", "Game 3 is not played in a one-column game.");
+inline constexpr std::string_view WaitNextPlayer = QT_TRANSLATE_NOOP("Rules", "Wait for the next player.");
+inline constexpr std::string_view StartWithNewGame = QT_TRANSLATE_NOOP("Rules", "Start a game with New Game.");
+inline constexpr std::string_view IdleTable = QT_TRANSLATE_NOOP("Rules", "Press New Game to start.");
 }  // namespace text
 
 }  // namespace rp

@@ -2,11 +2,15 @@
 
 #include <cstddef>
 
+#include "Translatable.h"
+
 namespace rp {
 
 namespace {
 constexpr const char* Section = "Players";
-constexpr const char* SeatWords[] = {"Person", "Easy", "Medium", "Hard"};
+// Stored as they are; shown in the player's language.
+constexpr const char* SeatWords[] = {QT_TRANSLATE_NOOP("Seats", "Person"), QT_TRANSLATE_NOOP("Seats", "Easy"),
+                                     QT_TRANSLATE_NOOP("Seats", "Medium"), QT_TRANSLATE_NOOP("Seats", "Hard")};
 constexpr const char* PaceWords[] = {"Slow", "Normal", "Fast", "Instant"};
 
 template <std::size_t N>

@@ -74,7 +74,20 @@ QPixmap Pictures::atZoom(QImage image, bool twice, QSize shown) const {
     return pixmap;
 }
 
-QString Pictures::path(std::string_view name) const { return folder_ + u'/' + qs(name); }
+QString Pictures::path(std::string_view name) const {
+    const QString file = qs(name);
+    if (!languageFiles_.isEmpty() && languageFiles_.contains(file)) return languageFolder_ + u'/' + file;
+    return folder_ + u'/' + file;
+}
+
+void Pictures::setLanguage(const QString& code) {
+    languageFiles_.clear();
+    languageFolder_.clear();
+    if (code.isEmpty() || code == QLatin1String("en")) return;
+    languageFolder_ = folder_ + u'/' + code;
+    const QStringList files = QDir(languageFolder_).entryList(QDir::Files);
+    languageFiles_ = QSet<QString>(files.begin(), files.end());
+}
 
 // Decoded fully (a truncated file often has a readable header), or null
 // with the reason in *why. The file is read from disk the first time only.
@@ -107,7 +120,9 @@ QImage Pictures::read(const QString& path, QString* why) {
 
 QPixmap Pictures::decode(std::string_view name, QString* error, QSize shown) {
     const QString plain = path(name);
-    const QString hi = folder_ + u'/' + QString::fromStdString(assets::hiDpiName(name));
+    // A language's own picture has its @2x beside it.
+    const QString hi = plain.left(plain.size() - static_cast<qsizetype>(name.size())) +
+                       QString::fromStdString(assets::hiDpiName(name));
     // Only the bytes of the artwork in use are kept.
     auto letGo = [this](const QString& unused) {
         if (auto it = files_.find(unused); it != files_.end() && !it->isEmpty()) files_.erase(it);

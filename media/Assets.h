@@ -67,6 +67,9 @@ public:
     std::string nameOf(const QPixmap& pixmap) const { return names_.value(pixmap.cacheKey()); }
     // Whether pictures come from the @2x artwork.
     bool hiDpi() const;
+    // Pictures with words come from images/<code>/ where that language has
+    // its own; every other picture, and "en", from images/.
+    void setLanguage(const QString& code);
 
 private:
     QPixmap decode(std::string_view name, QString* error, QSize shown = {});
@@ -75,6 +78,8 @@ private:
     QPixmap& remember(const QString& key, std::string_view name, QPixmap pixmap);
 
     QString folder_;
+    QString languageFolder_;        // images/<code>, empty for English
+    QSet<QString> languageFiles_;   // what it holds, looked up without the disk
     qreal ratio_;
     int zoom_ = 100;
     QHash<QString, QByteArray> files_;  // by path; an empty one: no such file

@@ -43,9 +43,9 @@ public:
     // Trouble in words for the player, each kind once (standard error has
     // the details). What happened before a listener came is told to it.
     void setTroubleListener(std::function<void(std::string_view)> listener);
-    static constexpr std::string_view Unreadable = "Some settings could not be read: defaults are used.";
-    static constexpr std::string_view Unsaved = "Settings cannot be saved.";
-    static constexpr std::string_view MemoryOnly = "Settings cannot be read or saved: defaults are used.";
+    static constexpr std::string_view Unreadable = QT_TRANSLATE_NOOP("Messages", "Some settings could not be read: defaults are used.");
+    static constexpr std::string_view Unsaved = QT_TRANSLATE_NOOP("Messages", "Settings cannot be saved.");
+    static constexpr std::string_view MemoryOnly = QT_TRANSLATE_NOOP("Messages", "Settings cannot be read or saved: defaults are used.");
 
 private:
     void open();

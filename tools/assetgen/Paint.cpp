@@ -186,6 +186,8 @@ void outlinedText(QPainter& p, const QRectF& r, const QString& text, const QFont
 void goldTitle(QPainter& p, const QRectF& r, const QString& text, double pixels, int align)
 {
     QFont f = serifBold(pixels);
+    // A longer word of another language is set smaller, never cut.
+    while (QFontMetricsF(f).horizontalAdvance(text) > r.width() - 4 && pixels > 9) f = serifBold(pixels -= 1);
     QFontMetricsF fm(f);
     double top = r.top() + (r.height() - fm.height()) / 2;
     QLinearGradient g(0, top, 0, top + fm.height());

@@ -1,6 +1,7 @@
 #include "Pictures.h"
 
 #include "Paint.h"
+#include "Words.h"
 #include "Sizes.h"
 
 #include <QLinearGradient>
@@ -42,8 +43,8 @@ QImage background()
 
     insetPanel(p, DiceTray, colour::Tray, 10);
     QFont f = sansBold(10);
-    shadowText(p, QRectF(KeptColumnX - 10, 97, 55, 14), "KEPT", f, colour::Gold);
-    shadowText(p, QRectF(RollingColumnX - 10, 97, 55, 14), "ROLL", f, colour::Gold);
+    shadowText(p, QRectF(KeptColumnX - 10, 97, 55, 14), word(QT_TRANSLATE_NOOP("Pictures", "KEPT")), f, colour::Gold);
+    shadowText(p, QRectF(RollingColumnX - 10, 97, 55, 14), word(QT_TRANSLATE_NOOP("Pictures", "ROLL")), f, colour::Gold);
     p.end();
     return img;
 }
@@ -89,9 +90,9 @@ QImage nextPlayer()
     QFont f = serifBold(23);
     p.setFont(f);
     p.setPen(QColor(255, 240, 200, 200));
-    p.drawText(QRectF(0, 1, w, h), Qt::AlignCenter, "Next Player");
+    p.drawText(QRectF(0, 1, w, h), Qt::AlignCenter, word(QT_TRANSLATE_NOOP("Pictures", "Next Player")));
     p.setPen(QColor(70, 36, 8));
-    p.drawText(QRectF(0, 0, w, h), Qt::AlignCenter, "Next Player");
+    p.drawText(QRectF(0, 0, w, h), Qt::AlignCenter, word(QT_TRANSLATE_NOOP("Pictures", "Next Player")));
     p.end();
     return img;
 }
@@ -310,34 +311,34 @@ QImage seatPlate(const QString& word, bool computer)
 
 void addTablePictures(PictureSet& set)
 {
-    set["seatperson.jpg"] = {seatPlate("Person", false), {}};
-    set["seateasy.jpg"] = {seatPlate("Easy", true), {}};
-    set["seatmedium.jpg"] = {seatPlate("Medium", true), {}};
-    set["seathard.jpg"] = {seatPlate("Hard", true), {}};
-    set["paceslow.jpg"] = {seatPlate("Slow", false), {}};
-    set["pacenormal.jpg"] = {seatPlate("Normal", false), {}};
-    set["pacefast.jpg"] = {seatPlate("Fast", false), {}};
-    set["paceinstant.jpg"] = {seatPlate("Instant", false), {}};
+    set["seatperson.jpg"] = {seatPlate(word(QT_TRANSLATE_NOOP("Pictures", "Person")), false), {}};
+    set["seateasy.jpg"] = {seatPlate(word(QT_TRANSLATE_NOOP("Pictures", "Easy")), true), {}};
+    set["seatmedium.jpg"] = {seatPlate(word(QT_TRANSLATE_NOOP("Pictures", "Medium")), true), {}};
+    set["seathard.jpg"] = {seatPlate(word(QT_TRANSLATE_NOOP("Pictures", "Hard")), true), {}};
+    set["paceslow.jpg"] = {seatPlate(word(QT_TRANSLATE_NOOP("Pictures", "Slow")), false), {}};
+    set["pacenormal.jpg"] = {seatPlate(word(QT_TRANSLATE_NOOP("Pictures", "Normal")), false), {}};
+    set["pacefast.jpg"] = {seatPlate(word(QT_TRANSLATE_NOOP("Pictures", "Fast")), false), {}};
+    set["paceinstant.jpg"] = {seatPlate(word(QT_TRANSLATE_NOOP("Pictures", "Instant")), false), {}};
     set["bgnd.jpg"] = {background(), {}};
     set["paper.jpg"] = {paper(), {}};
     set["nextplayer.jpg"] = {nextPlayer(), {}};
 
     struct Command { const char* file; const char* word; };
-    for (Command c : {Command{"roll", "Roll"}, Command{"newgame", "New Game"},
-                      Command{"scores", "High Scores"}, Command{"help", "Help"},
-                      Command{"confirm", "Confirm"}, Command{"cancel", "Cancel"},
-                      Command{"done", "Done"}, Command{"hint", "Hint"},
-                      Command{"review", "Review"}}) {
-        set[std::string(c.file) + "up.jpg"] = {button(c.word, false), {}};
-        set[std::string(c.file) + "dn.jpg"] = {button(c.word, true), {}};
+    for (Command c : {Command{"roll", QT_TRANSLATE_NOOP("Pictures", "Roll")}, Command{"newgame", QT_TRANSLATE_NOOP("Pictures", "New Game")},
+                      Command{"scores", QT_TRANSLATE_NOOP("Pictures", "High Scores")}, Command{"help", QT_TRANSLATE_NOOP("Pictures", "Help")},
+                      Command{"confirm", QT_TRANSLATE_NOOP("Pictures", "Confirm")}, Command{"cancel", QT_TRANSLATE_NOOP("Pictures", "Cancel")},
+                      Command{"done", QT_TRANSLATE_NOOP("Pictures", "Done")}, Command{"hint", QT_TRANSLATE_NOOP("Pictures", "Hint")},
+                      Command{"review", QT_TRANSLATE_NOOP("Pictures", "Review")}}) {
+        set[std::string(c.file) + "up.jpg"] = {button(word(c.word), false), {}};
+        set[std::string(c.file) + "dn.jpg"] = {button(word(c.word), true), {}};
     }
-    set["rolloff.jpg"] = {unavailable(button("Roll", false)), {}};
-    set["soundup.jpg"] = {button("Sound On", false, Speaker::On), {}};
-    set["soundoffup.jpg"] = {button("Sound Off", false, Speaker::Off), {}};
-    set["sounddn.jpg"] = {button("Sound", true, Speaker::Neutral), {}};
+    set["rolloff.jpg"] = {unavailable(button(word(QT_TRANSLATE_NOOP("Pictures", "Roll")), false)), {}};
+    set["soundup.jpg"] = {button(word(QT_TRANSLATE_NOOP("Pictures", "Sound On")), false, Speaker::On), {}};
+    set["soundoffup.jpg"] = {button(word(QT_TRANSLATE_NOOP("Pictures", "Sound Off")), false, Speaker::Off), {}};
+    set["sounddn.jpg"] = {button(word(QT_TRANSLATE_NOOP("Pictures", "Sound")), true, Speaker::Neutral), {}};
     const int rw = sz::ResetButton.widthPx(), rh = sz::ResetButton.heightPx();
-    set["resetup.jpg"] = {plate(rw, rh, "Reset", false), {}};
-    set["resetdn.jpg"] = {plate(rw, rh, "Reset", true), {}};
+    set["resetup.jpg"] = {plate(rw, rh, word(QT_TRANSLATE_NOOP("Pictures", "Reset")), false), {}};
+    set["resetdn.jpg"] = {plate(rw, rh, word(QT_TRANSLATE_NOOP("Pictures", "Reset")), true), {}};
 
     // Dice sit on the tray; their soft edges and shadow are blended into it.
     for (int face = 1; face <= 6; ++face) {

@@ -1,6 +1,7 @@
 #include "Pictures.h"
 
 #include "Paint.h"
+#include "Words.h"
 #include "Rng.h"
 #include "Sizes.h"
 
@@ -114,7 +115,7 @@ QImage splash()
     }
     insetPanel(p, QRectF(52, 138, 246, 62), QColor(16, 58, 32), 10);
     QFont small = sans(10);
-    shadowText(p, QRectF(0, 204, w, 16), "five dice  \u2022  one card  \u2022  up to four players", small,
+    shadowText(p, QRectF(0, 204, w, 16), word(QT_TRANSLATE_NOOP("Pictures", "five dice  \u2022  one card  \u2022  up to four players")), small,
                QColor(220, 200, 150));
     p.end();
     return img;
@@ -170,9 +171,9 @@ QImage newGame()
     const double step = rp::px(sz::NewGameRowStep);
 
     const double split = rp::px(sz::NewGameSeatColumn) - 30;  // the seat column's left edge
-    goldTitle(p, QRectF(0, 4, split, check1.top() - 10), "Who is playing?", 22);
+    goldTitle(p, QRectF(0, 4, split, check1.top() - 10), word(QT_TRANSLATE_NOOP("Pictures", "Who is playing?")), 22);
     const QRectF seat1 = pxRect(sz::NewGameSeat1), pace = pxRect(sz::NewGamePace);
-    goldTitle(p, QRectF(seat1.left() - 6, 4, w - seat1.left() + 6, check1.top() - 10), "Played by", 18);
+    goldTitle(p, QRectF(seat1.left() - 6, 4, w - seat1.left() + 6, check1.top() - 10), word(QT_TRANSLATE_NOOP("Pictures", "Played by")), 18);
     for (int i = 0; i < 4; ++i) insetPanel(p, seat1.translated(0, step * i).adjusted(-2, -2, 2, 2), QColor(20, 70, 38), 4);
     QFont digit = sansBold(15);
     for (int i = 0; i < 4; ++i) {
@@ -185,8 +186,8 @@ QImage newGame()
     }
     const QRectF type1 = pxRect(sz::NewGameTypeCheck1), type2 = pxRect(sz::NewGameTypeCheck2);
     const double lastRow = check1.top() + step * 3 + check1.height();
-    goldTitle(p, QRectF(0, lastRow + 4, split, type1.top() - lastRow - 6), "Which game?", 22);
-    goldTitle(p, QRectF(pace.left() - 6, pace.top() - 21, w - pace.left() + 6, 18), "Computer pace", 14);
+    goldTitle(p, QRectF(0, lastRow + 4, split, type1.top() - lastRow - 6), word(QT_TRANSLATE_NOOP("Pictures", "Which game?")), 22);
+    goldTitle(p, QRectF(pace.left() - 6, pace.top() - 21, w - pace.left() + 6, 18), word(QT_TRANSLATE_NOOP("Pictures", "Computer pace")), 14);
     insetPanel(p, pace.adjusted(-2, -2, 2, 2), QColor(20, 70, 38), 4);
 
     QFont big = sansBold(12.5), small = sans(11);
@@ -197,8 +198,8 @@ QImage newGame()
         shadowText(p, t.translated(0, 16), note, small, QColor(232, 206, 140),
                    Qt::AlignLeft | Qt::AlignVCenter);
     };
-    typeText(type1, type2.left() - 4, "Three columns", "scored x1, x2, x3");
-    typeText(type2, w - 4, "One column", "a single card");
+    typeText(type1, type2.left() - 4, word(QT_TRANSLATE_NOOP("Pictures", "Three columns")), word(QT_TRANSLATE_NOOP("Pictures", "scored x1, x2, x3")));
+    typeText(type2, w - 4, word(QT_TRANSLATE_NOOP("Pictures", "One column")), word(QT_TRANSLATE_NOOP("Pictures", "a single card")));
     p.end();
     return img;
 }
@@ -209,7 +210,7 @@ QImage highScores()
     const int w = logicalSize(img).width();
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    goldTitle(p, QRectF(0, 2, w, 40), "High Scores", 30);
+    goldTitle(p, QRectF(0, 2, w, 40), word(QT_TRANSLATE_NOOP("Pictures", "High Scores")), 30);
 
     auto table = [&](const sz::Rect& nameRect, const sz::Rect& scoreRect, const QString& title) {
         const QRectF name = pxRect(nameRect), score = pxRect(scoreRect);
@@ -221,9 +222,9 @@ QImage highScores()
         QFont head = sansBold(10);
         const QColor headColour(226, 196, 128);
         const QRectF heads(0, name.top() - 20, 0, 16);
-        shadowText(p, QRectF(name.left(), heads.top(), name.width(), heads.height()), "Name", head,
+        shadowText(p, QRectF(name.left(), heads.top(), name.width(), heads.height()), word(QT_TRANSLATE_NOOP("Pictures", "Name")), head,
                    headColour, Qt::AlignLeft | Qt::AlignVCenter);
-        shadowText(p, QRectF(score.left(), heads.top(), score.width(), heads.height()), "Score", head,
+        shadowText(p, QRectF(score.left(), heads.top(), score.width(), heads.height()), word(QT_TRANSLATE_NOOP("Pictures", "Score")), head,
                    headColour, Qt::AlignCenter);
         p.setPen(QPen(QColor(226, 196, 128, 120), 1));
         p.drawLine(QPointF(name.left(), name.top() - 2.5), QPointF(score.right(), name.top() - 2.5));
@@ -234,8 +235,8 @@ QImage highScores()
             p.drawRect(QRectF(name.left() - 4, name.top() + step * i - 0.5, score.right() - name.left() + 8,
                               name.height() + 1));
     };
-    table(sz::ScoresNameA1, sz::ScoresScoreA1, "Three-Column Game");
-    table(sz::ScoresNameB1, sz::ScoresScoreB1, "One-Column Game");
+    table(sz::ScoresNameA1, sz::ScoresScoreA1, word(QT_TRANSLATE_NOOP("Pictures", "Three-Column Game")));
+    table(sz::ScoresNameB1, sz::ScoresScoreB1, word(QT_TRANSLATE_NOOP("Pictures", "One-Column Game")));
     p.end();
     return img;
 }
@@ -262,12 +263,12 @@ QImage endGame(bool newHigh)
             QPointF c(x, rng.range(4, body - 6));
             p.drawPolygon(star(c, rng.range(3.5, 6.5), 1.6, 4, rng.range(0, 1)));
         }
-        goldTitle(p, QRectF(band.left(), 0, band.width(), body * 0.56), "Game over", 32);
+        goldTitle(p, QRectF(band.left(), 0, band.width(), body * 0.56), word(QT_TRANSLATE_NOOP("Pictures", "Game over")), 32);
         QFont f = serifBold(21);
-        outlinedText(p, QRectF(band.left(), body * 0.52, band.width(), body * 0.44), "A new high score!",
+        outlinedText(p, QRectF(band.left(), body * 0.52, band.width(), body * 0.44), word(QT_TRANSLATE_NOOP("Pictures", "A new high score!")),
                      f, QColor(255, 250, 150), QColor(120, 20, 20), 3);
     } else {
-        goldTitle(p, band, "Game over", 40);
+        goldTitle(p, band, word(QT_TRANSLATE_NOOP("Pictures", "Game over")), 40);
     }
     cardPanel(p, QRectF(10, body, w - 20, h - body - 8), 709);
     p.end();
@@ -296,7 +297,7 @@ QImage flash(bool rightSide)
     p.setPen(QPen(QColor(160, 30, 20), 1.5));
     p.setBrush(g);
     p.drawPolygon(burst);
-    outlinedText(p, QRectF(0, 0, w, h), rightSide ? "SCORE!" : "HIGH", serifBold(rightSide ? 19 : 22),
+    outlinedText(p, QRectF(0, 0, w, h), rightSide ? word(QT_TRANSLATE_NOOP("Pictures", "SCORE!")) : word(QT_TRANSLATE_NOOP("Pictures", "HIGH")), serifBold(rightSide ? 19 : 22),
                  QColor(200, 20, 30), QColor(255, 255, 230), 2.5, Qt::AlignCenter, {1, 1},
                  QColor(0, 0, 0, 60));
     p.end();
@@ -309,7 +310,7 @@ QImage scoresCheck()
     const QRectF paper = pxRect(sz::ScoresCheckPaper);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    goldTitle(p, QRectF(0, 4, logicalSize(img).width(), paper.top() - 8), "Score Card", 34);
+    goldTitle(p, QRectF(0, 4, logicalSize(img).width(), paper.top() - 8), word(QT_TRANSLATE_NOOP("Pictures", "Score Card")), 34);
     p.setPen(Qt::NoPen);
     for (int i = 6; i >= 1; --i) {
         p.setBrush(QColor(0, 0, 0, 14));

@@ -14,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
+#include <QTranslator>
 
 #include <cstdio>
 #include <exception>
@@ -23,13 +24,29 @@
 
 namespace {
 
-// Every picture of the game's list, drawn at the current draw scale and
-// written under the name that scale goes by.
-void writePictureSet(const QString& dir)
+ag::PictureSet drawSet()
 {
     ag::PictureSet set;
     ag::addTablePictures(set);
     ag::addWindowPictures(set);
+    return set;
+}
+
+void writePicture(const std::string& file, const ag::Picture& picture, const QString& dir)
+{
+    const std::string out = ag::drawScale() == 2 ? rp::assets::hiDpiName(file) : file;
+    const QString path = dir + "/" + QString::fromStdString(out);
+    if (file.ends_with(".gif"))
+        ag::writeGif(picture.image, path, picture.gif);
+    else
+        ag::saveJpeg(picture.image, path);
+}
+
+// Every picture of the game's list, drawn at the current draw scale and
+// written under the name that scale goes by.
+void writePictureSet(const QString& dir)
+{
+    const ag::PictureSet set = drawSet();
 
     std::set<std::string> wanted;
     for (std::string_view name : rp::assets::Pictures) {
@@ -37,12 +54,7 @@ void writePictureSet(const QString& dir)
         wanted.insert(file);
         auto it = set.find(file);
         if (it == set.end()) throw std::runtime_error("no drawing for picture " + file);
-        const std::string out = ag::drawScale() == 2 ? rp::assets::hiDpiName(name) : file;
-        const QString path = dir + "/" + QString::fromStdString(out);
-        if (file.ends_with(".gif"))
-            ag::writeGif(it->second.image, path, it->second.gif);
-        else
-            ag::saveJpeg(it->second.image, path);
+        writePicture(file, it->second, dir);
     }
     for (const auto& [file, picture] : set)
         if (!wanted.count(file)) throw std::runtime_error("picture not in the game's list: " + file);
@@ -59,6 +71,36 @@ void writePictures(const QString& dir)
     ag::setDrawScale(2);
     writePictureSet(dir);
     ag::setDrawScale(1);
+}
+
+// Each language with translations beside the game gets, in images/<code>/,
+// the pictures its words change; the others stay the English ones.
+int writeLanguagePictures(const QString& out)
+{
+    const QFileInfoList files = QDir(out + "/translations").entryInfoList({"realpentaro_*.qm"}, QDir::Files, QDir::Name);
+    int written = 0;
+    for (int scale : {1, 2}) {
+        ag::setDrawScale(scale);
+        const ag::PictureSet english = drawSet();
+        for (const QFileInfo& qm : files) {
+            QTranslator words;
+            if (!words.load(qm.absoluteFilePath()) || words.isEmpty()) continue;
+            const QString code = qm.completeBaseName().section('_', 1);
+            QCoreApplication::installTranslator(&words);
+            const ag::PictureSet set = drawSet();
+            QCoreApplication::removeTranslator(&words);
+            const QString dir = out + "/images/" + code;
+            if (scale == 1) QDir(dir).removeRecursively();
+            for (const auto& [file, picture] : set) {
+                if (picture.image == english.at(file).image) continue;
+                if (!QDir().mkpath(dir)) throw std::runtime_error("cannot create " + dir.toStdString());
+                writePicture(file, picture, dir);
+                ++written;
+            }
+        }
+    }
+    ag::setDrawScale(1);
+    return written;
 }
 
 
@@ -80,9 +122,11 @@ int main(int argc, char** argv)
                 throw std::runtime_error("cannot create " + (out + "/" + sub).toStdString());
         ag::loadFonts();
         writePictures(out + "/images");
+        const int translated = writeLanguagePictures(out);
         ag::writeSounds(out + "/sounds");
-        std::printf("assetgen: %zu pictures (1x and @2x) and %zu sounds written to %s in %lld ms\n",
-                    rp::assets::Pictures.size(), rp::assets::Sounds.size(), argv[1],
+        std::printf("assetgen: %zu pictures (1x and @2x), %d in other languages, %zu sounds written "
+                    "to %s in %lld ms\n",
+                    rp::assets::Pictures.size(), translated, rp::assets::Sounds.size(), argv[1],
                     static_cast<long long>(clock.elapsed()));
     } catch (const std::exception& e) {
         std::fprintf(stderr, "assetgen: %s\n", e.what());

@@ -12,6 +12,7 @@
 #include <map>
 
 #include "GameWindows.h"
+#include "Language.h"
 #include "Logic.h"
 #include "NullTable.h"
 #include "SoundPlayer.h"
@@ -87,6 +88,10 @@ int main(int argc, char* argv[]) {
     const bool focus = argc > 2 && QString::fromLocal8Bit(argv[2]) == QLatin1String("focus");
     const QString root = rp::programFolder();
     rp::Pictures pictures(rp::imagesFolder(root));
+    // In the desktop's language (LANGUAGE=de ...), as the game starts.
+    rp::language::Translations translations(root + QStringLiteral("/translations"));
+    translations.apply(rp::language::desktop());
+    pictures.setLanguage(translations.current());
     rp::GameState state;
     rp::NullTable table;
     MemoryStore store;

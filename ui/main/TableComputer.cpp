@@ -1,3 +1,4 @@
+#include "Words.h"
 #include "TableComputer.h"
 
 #include <QApplication>
@@ -163,7 +164,7 @@ bool TableComputer::makePlan() {
     advisor::Opponent* opponent = source_(s.CurrentPlayer, error);
     if (!opponent) {
         if (stopped_.isEmpty()) {
-            stopped_ = QStringLiteral("The computer cannot play: %1").arg(QString::fromStdString(error));
+            stopped_ = translate("Table", "The computer cannot play: %1").arg(QString::fromStdString(error));
             table_.lblHint->setText(stopped_);
             table_.lblHint->setAccessibleName(stopped_);
             table_.announce(stopped_);

@@ -1,3 +1,4 @@
+#include "Words.h"
 #include "TableHint.h"
 
 #include <QLabel>
@@ -17,7 +18,7 @@ QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<
 QString listed(const QStringList& items) {
     if (items.size() < 2) return items.join(QString());
     return QStringList(items.mid(0, items.size() - 1)).join(QStringLiteral(", ")) +
-           QStringLiteral(" and ") + items.back();
+           translate("Table", " and ") + items.back();
 }
 
 }  // namespace
@@ -41,31 +42,31 @@ TableHint::~TableHint() = default;
 
 QString TableHint::describe(const advisor::Advice& a, const GameState& s) {
     using Kind = advisor::Choice::Kind;
-    if (!a.available) return qs(a.message);
+    if (!a.available) return translate("Advisor", a.message);
     const advisor::Choice& b = a.best;
     QString move;
     if (b.kind == Kind::Roll) {
-        move = QStringLiteral("Roll the dice.");
+        move = translate("Table", "Roll the dice.");
     } else if (b.kind == Kind::Keep && b.keepMask == 0) {
-        move = QStringLiteral("Roll all five dice.");
+        move = translate("Table", "Roll all five dice.");
     } else if (b.kind == Kind::Keep) {
         QStringList faces, dice;
         for (int d = 1; d <= DiceCount; ++d)
             if (b.keepMask >> (d - 1) & 1) faces << QString::number(s.Dice(d)), dice << QString::number(d);
-        move = QStringLiteral("Keep %1 (%2 %3), roll the rest.")
-                   .arg(faces.join(u' '), dice.size() == 1 ? QStringLiteral("die") : QStringLiteral("dice"),
+        move = translate("Table", "Keep %1 (%2 %3), roll the rest.")
+                   .arg(faces.join(u' '), dice.size() == 1 ? translate("Table", "die") : translate("Table", "dice"),
                         listed(dice));
     } else {
         // A box shows its points unweighted; the multiplier comes at the end.
         const int points = s.GameType == 2 ? b.points : b.points / b.column;
-        const QString box = b.kind == Kind::BonusBox ? QStringLiteral("Pentaro box %1").arg(b.row)
-                                                     : qs(text::RowCaptions[b.row - 1]);
-        move = QStringLiteral("Take Game %1, %2: %3 points.").arg(b.column).arg(box).arg(points);
+        const QString box = b.kind == Kind::BonusBox ? translate("Table", "Pentaro box %1").arg(b.row)
+                                                     : rowCaption(b.row);
+        move = translate("Table", "Take Game %1, %2: %3 points.").arg(b.column).arg(box).arg(points);
     }
     const QString outlook =
         s.GameType == 2
-            ? QStringLiteral("With best play: %1 expected.").arg(a.expected, 0, 'f', 1)
-            : QStringLiteral("Estimate: about %1 (heuristic).").arg(qRound(a.expected));
+            ? translate("Table", "With best play: %1 expected.").arg(decimal(a.expected, 1))
+            : translate("Table", "Estimate: about %1 (heuristic).").arg(qRound(a.expected));
     return move + u' ' + outlook;
 }
 
@@ -79,8 +80,8 @@ void TableHint::show() {
             advisor_ = std::make_unique<advisor::Advisor>(*solved);
     }
     const bool computer = table_.computerOnTurn();
-    if (s.TurnPassing || computer) advice.message = "No turn to advise on.";
-    else if (!advisor_) advice.message = "The hint is off: " + error;
+    if (s.TurnPassing || computer) advice.message = QT_TRANSLATE_NOOP("Advisor", "No turn to advise on.");
+    else if (!advisor_) advice.message = translate("Table", "The hint is off: %1").arg(qs(error)).toStdString();
     else advice = advisor_->advise(s, s.CurrentPlayer);
 
     QString text = describe(advice, s);
@@ -88,7 +89,7 @@ void TableHint::show() {
         bool firstOfGame = true;
         for (int p = 1; p <= MaxPlayers; ++p) firstOfGame = firstOfGame && !seats_.hintUsed(p);
         seats_.hintUsed(s.CurrentPlayer) = true;
-        if (firstOfGame) text += QStringLiteral(" Hints keep this game out of the high scores.");
+        if (firstOfGame) text += translate("Table", " Hints keep this game out of the high scores.");
         emit given();
     }
     table_.lblHint->setText(text);
@@ -126,7 +127,7 @@ void TableHint::clear() {
     if (box_) box_->setSuggested(false);
     box_ = nullptr;
     table_.lblHint->clear();
-    table_.lblHint->setAccessibleName(QStringLiteral("Hint"));
+    table_.lblHint->setAccessibleName(translate("Table", "Hint"));
 }
 
 }  // namespace rp

@@ -8,17 +8,17 @@
 #include <QAccessible>
 #include <QKeyEvent>
 
+#include "Words.h"
 #include "Texts.h"
 #include "frmMain.h"
 
 namespace rp {
 
 QString frmMain::boxName(const Target& t) const {
-    if (t.bonus) return QStringLiteral("Game %1, Pentaro box %2").arg(t.column).arg(t.index);
-    const auto& caption = text::RowCaptions[t.index - 1];
-    return QStringLiteral("Game %1, %2")
+    if (t.bonus) return translate("Table", "Game %1, Pentaro box %2").arg(t.column).arg(t.index);
+    return translate("Table", "Game %1, %2")
         .arg(t.column)
-        .arg(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+        .arg(rowCaption(t.index));
 }
 
 void frmMain::announce(const QString& text) {

@@ -1,3 +1,4 @@
+#include "Words.h"
 #include "TableLabel.h"
 
 #include <QAccessibleWidget>
@@ -70,10 +71,10 @@ void TableLabel::setNotPlayed(bool notPlayed) {
 void TableLabel::describe() {
     QStringList parts;
     if (!plainDescription_.isEmpty()) parts << plainDescription_;
-    if (!preview_.isEmpty()) parts << QStringLiteral("would score ") + preview_;
+    if (!preview_.isEmpty()) parts << translate("Table", "would score ") + preview_;
     if (!noteSaid_.isEmpty()) parts << noteSaid_;
-    if (notPlayed_) parts << QStringLiteral("not played");
-    if (suggested_) parts << QStringLiteral("suggested");
+    if (notPlayed_) parts << translate("Table", "not played");
+    if (suggested_) parts << translate("Table", "suggested");
     setAccessibleDescription(parts.join(QStringLiteral(", ")));
 }
 

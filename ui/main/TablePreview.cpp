@@ -1,3 +1,4 @@
+#include "Words.h"
 #include "TablePreview.h"
 
 #include <QKeyEvent>
@@ -22,7 +23,7 @@ TablePreview::TablePreview(frmMain& table, SettingsStore& store)
     table_.addKeys([this](QKeyEvent* e) {
         if (e->key() != Qt::Key_P || (e->modifiers() & ~Qt::KeypadModifier)) return false;
         setOn(!on_);
-        table_.announce(on_ ? QStringLiteral("Previews on") : QStringLiteral("Previews off"));
+        table_.announce(on_ ? translate("Table", "Previews on") : translate("Table", "Previews off"));
         return true;
     });
 }

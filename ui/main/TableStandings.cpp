@@ -1,3 +1,4 @@
+#include "Words.h"
 #include "TableStandings.h"
 
 #include <QKeyEvent>
@@ -24,7 +25,7 @@ TableStandings::TableStandings(frmMain& table) : QObject(&table), table_(table) 
         l->setFont(f);
         l->setTextColour(QColor(0, 0, 128));
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        l->setToolTip(QStringLiteral("Show this card (Ctrl+%1)").arg(p));
+        l->setToolTip(translate("Table", "Show this card (Ctrl+%1)").arg(p));
         l->setCursor(Qt::PointingHandCursor);
         l->hide();
         connect(l, &TableLabel::clicked, this, [this, p] { showCard(p); });
@@ -68,7 +69,7 @@ void TableStandings::refresh() {
         placeTwips(*l, right, StripTop, width, StripHeight);
         if (l->text() != shown) l->setText(shown);
         l->setAccessibleName(name + QStringLiteral(": ") + total);
-        l->setAccessibleDescription(onTurn ? QStringLiteral("on turn") : QString());
+        l->setAccessibleDescription(onTurn ? translate("Table", "on turn") : QString());
         l->show();
     }
 }

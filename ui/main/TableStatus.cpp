@@ -1,3 +1,4 @@
+#include "Words.h"
 #include "TableStatus.h"
 
 #include <QEvent>
@@ -13,7 +14,6 @@ namespace rp {
 
 namespace {
 constexpr int ReasonMilliseconds = 2000;
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 }  // namespace
 
 TableStatus::TableStatus(frmMain& table) : QObject(&table), tmrStatus(new QTimer(this)), table_(table) {
@@ -31,12 +31,12 @@ TableStatus::TableStatus(frmMain& table) : QObject(&table), tmrStatus(new QTimer
     connect(tmrStatus, &QTimer::timeout, this, [this] { tmrStatus_Timer(); });
 
     connect(&table_, &frmMain::rollClicked, this, [this] {
-        if (const auto why = rollRefusalReason(table_.gameState()); !why.empty()) tell(qs(why));
+        if (const auto why = rollRefusalReason(table_.gameState()); !why.empty()) tell(translate("Rules", why));
     });
     // An open box's click is judged by the rules; the reason is the one the
     // rules would give for refusing it with a sound alone.
     connect(&table_, &frmMain::boxClicked, this, [this](int column, int index, bool bonus) {
-        if (const auto why = refusalReason(table_.gameState(), column, index, bonus); !why.empty()) tell(qs(why));
+        if (const auto why = refusalReason(table_.gameState(), column, index, bonus); !why.empty()) tell(translate("Rules", why));
     });
     connect(&table_, &frmMain::reasonTold, this, [this](const QString& text) { tell(text); });
     // A computer's step stays in words until its next step or a person's roll.
@@ -96,9 +96,9 @@ void TableStatus::tmrStatus_Timer() {
 void TableStatus::showResting() {
     if (stepShown_ && table_.gameState().GameInProgress) return;
     stepShown_ = false;
-    const QString rest = table_.gameState().GameInProgress ? QString() : qs(text::IdleTable);
+    const QString rest = table_.gameState().GameInProgress ? QString() : translate("Rules", text::IdleTable);
     lblStatus->setText(rest);
-    lblStatus->setAccessibleName(rest.isEmpty() ? QStringLiteral("Status") : rest);
+    lblStatus->setAccessibleName(rest.isEmpty() ? translate("Table", "Status") : rest);
     table_.lblHint->setVisible(rest.isEmpty());
 }
 

@@ -1,3 +1,4 @@
+#include "Words.h"
 #include "TableUndo.h"
 
 #include <QKeyEvent>
@@ -31,9 +32,9 @@ TableUndo::TableUndo(frmMain& table, mdlLogic& logic, Seats& seats)
     f.setBold(true);
     lblUndo->setFont(f);
     lblUndo->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    lblUndo->setCaption(QStringLiteral("\u21B6 Undo"));
-    lblUndo->setAccessibleName(QStringLiteral("Undo"));
-    lblUndo->setToolTip(QStringLiteral("Take back the last entry (Ctrl+Z)"));
+    lblUndo->setCaption(translate("Table", "\u21B6 Undo"));
+    lblUndo->setAccessibleName(translate("Table", "Undo"));
+    lblUndo->setToolTip(translate("Table", "Take back the last entry (Ctrl+Z)"));
     connect(lblUndo, &TableLabel::clicked, this, [this] { undo(); });
     // Ctrl+Z reaches the table whichever of its controls has the focus.
     table.installEventFilter(this);
@@ -108,7 +109,7 @@ bool TableUndo::undo() {
     showGame(logic_, table_);
     showAvailable();
     rolledSince_ = false;
-    emit table_.reasonTold(tr("Entry taken back"));
+    emit table_.reasonTold(translate("Table", "Entry taken back"));
     emit undone();
     emit table_.turnChanged();
     return true;

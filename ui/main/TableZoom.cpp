@@ -1,3 +1,4 @@
+#include "Words.h"
 #include "TableZoom.h"
 
 #include "Layout.h"
@@ -24,21 +25,21 @@ TableZoom::TableZoom(frmMain& table, Windows& windows) : QObject(&table) {
         connect(l, &TableLabel::clicked, this, [&windows, percent] { windows.chooseZoom(percent(zoom::percent())); });
         return l;
     };
-    lblZoomOut = control("lblZoomOut", 6540, 195, QStringLiteral("\u2212"), QStringLiteral("Smaller (Ctrl+Minus)"),
+    lblZoomOut = control("lblZoomOut", 6540, 195, QStringLiteral("\u2212"), translate("Table", "Smaller (Ctrl+Minus)"),
                          [](int p) { return zoom::stepDown(p); });
-    lblZoom = control("lblZoom", 6735, 495, QString(), QStringLiteral("Zoom; back to 100 % (Ctrl+0)"),
+    lblZoom = control("lblZoom", 6735, 495, QString(), translate("Table", "Zoom; back to 100 % (Ctrl+0)"),
                       [](int) { return 100; });
-    lblZoomIn = control("lblZoomIn", 7230, 180, QStringLiteral("+"), QStringLiteral("Larger (Ctrl+Plus)"),
+    lblZoomIn = control("lblZoomIn", 7230, 180, QStringLiteral("+"), translate("Table", "Larger (Ctrl+Plus)"),
                         [](int p) { return zoom::stepUp(p); });
-    lblZoomOut->setAccessibleName(QStringLiteral("Smaller"));
-    lblZoomIn->setAccessibleName(QStringLiteral("Larger"));
+    lblZoomOut->setAccessibleName(translate("Table", "Smaller"));
+    lblZoomIn->setAccessibleName(translate("Table", "Larger"));
     connect(&windows, &Windows::zoomChanged, this, [this](int p) { show(p); });
     show(zoom::percent());
 }
 
 void TableZoom::show(int percent) {
     lblZoom->setCaption(QStringLiteral("%1%").arg(percent));
-    lblZoom->setAccessibleName(QStringLiteral("Zoom %1 %").arg(percent));
+    lblZoom->setAccessibleName(translate("Table", "Zoom %1 %").arg(percent));
 }
 
 }  // namespace rp

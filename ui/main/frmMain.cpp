@@ -1,3 +1,4 @@
+#include "Words.h"
 #include "frmMain.h"
 
 #include <QMouseEvent>
@@ -24,7 +25,7 @@ int faceOf(std::string_view picture) {
 
 frmMain::frmMain(Windows& windows, mdlLogic& logic)
     : Window(windows, Name, size::MainClient, Placement::Screen), logic_(logic) {
-    setWindowTitle(QStringLiteral("Real Pentaro"));
+    setWindowTitle(translate("Table", "Real Pentaro"));
     setMouseTracking(true);
     buildCard();
     buildDiceAndButtons();
@@ -63,8 +64,8 @@ void frmMain::Form_Load() {
     setWindowIcon(QIcon(pictures().get("die5.gif")));
 
     imgSoundButton->setPictures(state().SoundOn ? "soundup.jpg" : "soundoffup.jpg", "sounddn.jpg");
-    imgSoundButton->setCommandWord(state().SoundOn ? QStringLiteral("Sound On")
-                                                   : QStringLiteral("Sound Off"));
+    imgSoundButton->setCommandWord(state().SoundOn ? translate("Table", "Sound On")
+                                                   : translate("Table", "Sound Off"));
 
     // The idle table shows sixes in both rows, nothing clickable.
     for (int i = 1; i <= DiceCount; ++i) {
@@ -83,11 +84,11 @@ void frmMain::Form_Load() {
     state().RollCount = 3;
     state().GameInProgress = false;
     lblRollCount->setCaption(QStringLiteral("\u2020"));
-    lblRollCount->setAccessibleName(QStringLiteral("Rolls"));
+    lblRollCount->setAccessibleName(translate("Table", "Rolls"));
     setExitLook(11.25, QColor(225, 150, 100));
     if (!sound().deviceFound()) {
-        imgSoundButton->setTip(QStringLiteral("No sound device found"));
-        imgSoundButton->setAccessibleDescription(QStringLiteral("No sound device found"));
+        imgSoundButton->setTip(translate("Table", "No sound device found"));
+        imgSoundButton->setAccessibleDescription(translate("Table", "No sound device found"));
     }
     emit turnChanged();
 }
@@ -122,7 +123,7 @@ void frmMain::setChipPicture(int column, std::string_view picture) {
     TableLabel* chip = imgPentaroChip.at(column);
     if (picture.empty()) chip->clear();
     else chip->setPixmap(pictures().get(picture));
-    chip->setAccessibleDescription(picture.empty() ? QString() : QStringLiteral("shown"));
+    chip->setAccessibleDescription(picture.empty() ? QString() : translate("Table", "shown"));
 }
 
 void frmMain::setDie(TableLabel* label, int die, std::string_view picture, bool kept) {
@@ -130,9 +131,9 @@ void frmMain::setDie(TableLabel* label, int die, std::string_view picture, bool 
     (kept ? keptFace_ : rollingFace_).at(die) = face;
     if (picture.empty()) label->clear();
     else label->setPixmap(pictures().get(picture));
-    QString name = QStringLiteral("Die %1").arg(die);
+    QString name = translate("Table", "Die %1").arg(die);
     if (face > 0) name += QStringLiteral(": %1").arg(face);
-    if (kept) name += QStringLiteral(", kept");
+    if (kept) name += translate("Table", ", kept");
     label->setAccessibleName(name);
     emit diceMoved();
 }
@@ -153,7 +154,7 @@ void frmMain::setPlayerName(std::string_view text) {
 
 void frmMain::setRollCount(std::string_view text) {
     lblRollCount->setText(qs(text));
-    lblRollCount->setAccessibleName(QStringLiteral("Rolls: %1").arg(qs(text)));
+    lblRollCount->setAccessibleName(translate("Table", "Rolls: %1").arg(qs(text)));
     emit turnChanged();
 }
 
@@ -199,10 +200,9 @@ void frmMain::lblGame_Click(int column, int index) {
     const bool taken = logic_.ScoreBoxClick(column, index);
     if (moveLog_) moveLog_->passed(state());
     if (taken) {
-        const auto& caption = text::RowCaptions[index - 1];
         if (computerOnTurn_ && !who.isEmpty())
-            tellStep(tr("%1 enters %2 in %3, Game %4")
-                         .arg(who, lblGame(column, index)->text(), qs(caption))
+            tellStep(translate("Table", "%1 enters %2 in %3, Game %4")
+                         .arg(who, lblGame(column, index)->text(), rowCaption(index))
                          .arg(column));
         else
             announce(boxName({column, index, false}) + QStringLiteral(": ") + lblGame(column, index)->text());
@@ -220,7 +220,7 @@ void frmMain::lblGameY_Click(int column, int index) {
     if (moveLog_) moveLog_->passed(state());
     if (taken) {
         if (computerOnTurn_ && !who.isEmpty())
-            tellStep(tr("%1 enters %2 in Pentaro box %3, Game %4")
+            tellStep(translate("Table", "%1 enters %2 in Pentaro box %3, Game %4")
                          .arg(who, lblGameY(column, index)->text())
                          .arg(index)
                          .arg(column));
@@ -262,9 +262,9 @@ void frmMain::tmrDieAnimator_Timer(int die, int index) {
     QStringList faces;
     for (int i = 1; i <= DiceCount; ++i) faces << QString::number(state().Dice(i));
     const QString who = playerOnTurn();
-    QString said = who.isEmpty() ? QStringLiteral("Roll %1: %2").arg(state().RollCount).arg(faces.join(u' '))
-                                 : tr("%1 rolls %2").arg(who, faces.join(u' '));
-    if (state().PentaroShowing && !hadPentaro) said += QStringLiteral(". Pentaro!");
+    QString said = who.isEmpty() ? translate("Table", "Roll %1: %2").arg(state().RollCount).arg(faces.join(u' '))
+                                 : translate("Table", "%1 rolls %2").arg(who, faces.join(u' '));
+    if (state().PentaroShowing && !hadPentaro) said += translate("Table", ". Pentaro!");
     if (who.isEmpty()) announce(said);
     else tellStep(said);
     emit rollLanded();
@@ -273,7 +273,7 @@ void frmMain::tmrDieAnimator_Timer(int die, int index) {
 void frmMain::tmrNext_Timer() {
     logic_.NextPlayerTimer();
     select(std::nullopt);
-    announce(QStringLiteral("%1 to play").arg(lblPlayer->text()));
+    announce(translate("Table", "%1 to play").arg(lblPlayer->text()));
 }
 
 void frmMain::tmrEndGame_Timer() {
@@ -295,7 +295,7 @@ void frmMain::imgNewGameButton_MouseUp() {
     if (!windows().isDefined(QStringLiteral("frmConfirmBox"))) return;
     Window* confirm = windows().load(QStringLiteral("frmConfirmBox"));
     if (auto* message = confirm->findChild<QLabel*>(QStringLiteral("lblMessage")))
-        message->setText(qs(state().ConfirmText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        message->setText(translate("Messages", state().ConfirmText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     windows().showModal(QStringLiteral("frmConfirmBox"));
 }
 
@@ -306,8 +306,8 @@ void frmMain::imgHighScoresButton_MouseUp() {
 void frmMain::imgSoundButton_MouseUp() {
     state().SoundOn = !state().SoundOn;
     imgSoundButton->setReleasedPicture(state().SoundOn ? "soundup.jpg" : "soundoffup.jpg");
-    imgSoundButton->setCommandWord(state().SoundOn ? QStringLiteral("Sound On")
-                                                   : QStringLiteral("Sound Off"));
+    imgSoundButton->setCommandWord(state().SoundOn ? translate("Table", "Sound On")
+                                                   : translate("Table", "Sound Off"));
 }
 
 // The game's own help window; it does not hold the game up.

@@ -3,6 +3,7 @@
 
 #include <QTimer>
 
+#include "Words.h"
 #include "CardLayout.h"
 #include "Layout.h"
 #include "Texts.h"
@@ -52,20 +53,19 @@ void frmMain::buildCard() {
     heading.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
     heading.setPointSizeF(8.25);
     lblPlayer = label(QStringLiteral("lblPlayer"), 315, 1065, 1815, 375, tableFont(14.25, true),
-                      Qt::AlignLeft, QStringLiteral("Proverbs 27:17"));
+                      Qt::AlignLeft, translate("Table", "Proverbs 27:17"));
     Label4 = label(QStringLiteral("Label4"), 2295, 1245, 615, 195, heading, Qt::AlignHCenter,
-                   QStringLiteral("Game 1"));
+                   translate("Table", "Game 1"));
     Label5 = label(QStringLiteral("Label5"), 3375, 1245, 615, 195, heading, Qt::AlignHCenter,
-                   QStringLiteral("Game 2"));
+                   translate("Table", "Game 2"));
     Label6 = label(QStringLiteral("Label6"), 4455, 1245, 615, 195, heading, Qt::AlignHCenter,
-                   QStringLiteral("Game 3"));
+                   translate("Table", "Game 3"));
 
     for (int r = 1; r <= Rows; ++r) {
-        const auto& caption = text::RowCaptions[r - 1];
         Label1[r - 1] = label(QStringLiteral("Label1(%1)").arg(r - 1), 435,
                               r == row::Pentaro ? card::BonusTop : card::RowTop[r], card::captionWidth(r), 195,
                               tableFont(9.75, r == row::Score), Qt::AlignLeft,
-                              QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+                              rowCaption(r));
         for (int c = 1; c <= Columns; ++c) {
             auto* box = new TableLabel(this, QStringLiteral("lblGame%1(%2)").arg(c).arg(r),
                                        QAccessible::Cell);
@@ -88,7 +88,7 @@ void frmMain::buildCard() {
             box->setFont(tableFont(9.75));
             box->setTextColour(Navy);
             box->setAlignment(Qt::AlignCenter);
-            box->setAccessibleDescription(QStringLiteral("Game %1, Pentaro box %2").arg(c).arg(b));
+            box->setAccessibleDescription(translate("Table", "Game %1, Pentaro box %2").arg(c).arg(b));
             connect(box, &TableLabel::clicked, this, [this, c, b] {
                 if (!heldBack()) lblGameY_Click(c, b);
             });
@@ -98,12 +98,12 @@ void frmMain::buildCard() {
     Label2 = label(QStringLiteral("Label2"), 1110, 5100, 930, 195, tableFont(8.25), Qt::AlignLeft,
                    QStringLiteral("(50,100,100)"));
     Label3 = label(QStringLiteral("Label3"), 300, 6885, 1575, 315, tableFont(12, true),
-                   Qt::AlignLeft, QStringLiteral("Pentaro Chips:"));
+                   Qt::AlignLeft, translate("Table", "Pentaro Chips:"));
         for (int c = 1; c <= Columns; ++c) {
         imgPentaroChip[c] = new TableLabel(this, QStringLiteral("imgPentaroChip(%1)").arg(c),
                                            QAccessible::Graphic);
         imgPentaroChip[c]->setScaledContents(true);
-        imgPentaroChip[c]->setAccessibleName(QStringLiteral("Chip, Game %1").arg(c));
+        imgPentaroChip[c]->setAccessibleName(translate("Table", "Chip, Game %1").arg(c));
         placeTwips(*imgPentaroChip[c], card::ChipLeft[c], 6810, 450, 450);
         lblChipTotal[c] = label(QStringLiteral("lblChipTotal(%1)").arg(c), card::ChipTotalLeft[c], 6900, 195,
                                 255, tableFont(12, true), Qt::AlignHCenter);
@@ -114,15 +114,15 @@ void frmMain::buildCard() {
 
 void frmMain::buildDiceAndButtons() {
     for (int i = 1; i <= DiceCount; ++i) {
-        auto die = [this, i](const char* name, int left, const char* tip) {
+        auto die = [this, i](const char* name, int left, const QString& tip) {
             auto* d = new TableLabel(this, QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i),
                                      QAccessible::Button);
             placeTwips(*d, left, DieTop[i], size::Die);
-            d->setToolTip(QStringLiteral("%1 (key %2)").arg(QLatin1String(tip)).arg(i));
+            d->setToolTip(translate("Table", "%1 (key %2)").arg(tip).arg(i));
             return d;
         };
-        imgKeepDice[i] = die("imgKeepDice", 5835, "Click to put back");
-        imgRollingDice[i] = die("imgRollingDice", 6795, "Click to keep");
+        imgKeepDice[i] = die("imgKeepDice", 5835, translate("Table", "Click to put back"));
+        imgRollingDice[i] = die("imgRollingDice", 6795, translate("Table", "Click to keep"));
         connect(imgKeepDice[i], &TableLabel::clicked, this, [this, i] {
             if (!heldBack()) imgKeepDice_Click(i);
         });
@@ -136,24 +136,24 @@ void frmMain::buildDiceAndButtons() {
     lblRollCount->setTextColour(QColor(255, 192, 128));
     lblRollCount->setAlignment(Qt::AlignCenter);
 
-    auto button = [this](const char* name, const char* word, int top, const char* tip) {
-        auto* b = new ImageButton(pictures(), sound(), QString::fromLatin1(word), this);
+    auto button = [this](const char* name, const QString& word, int top, const QString& tip) {
+        auto* b = new ImageButton(pictures(), sound(), word, this);
         b->setObjectName(QString::fromLatin1(name));
         placeTwips(*b, 5835, top, size::ImageButton);
-        b->setTip(QString::fromLatin1(tip));
+        b->setTip(tip);
         return b;
     };
-    imgRollButton = button("imgRollButton", "Roll", 4980, "Click to roll dice (Enter)");
-    imgNewGameButton = button("imgNewGameButton", "New Game", 5760, "Click to begin new game (N)");
-    imgHighScoresButton = button("imgHighScoresButton", "High Scores", 6180, "Click to show high scores (S)");
-    imgSoundButton = button("imgSoundButton", "Sound On", 6600, "Enable/Disable Sound (M)");
-    imgHelpButton = button("imgHelpButton", "Help", 7020, "Click for help (F1)");
+    imgRollButton = button("imgRollButton", translate("Table", "Roll"), 4980, translate("Table", "Click to roll dice (Enter)"));
+    imgNewGameButton = button("imgNewGameButton", translate("Table", "New Game"), 5760, translate("Table", "Click to begin new game (N)"));
+    imgHighScoresButton = button("imgHighScoresButton", translate("Table", "High Scores"), 6180, translate("Table", "Click to show high scores (S)"));
+    imgSoundButton = button("imgSoundButton", translate("Table", "Sound On"), 6600, translate("Table", "Enable/Disable Sound (M)"));
+    imgHelpButton = button("imgHelpButton", translate("Table", "Help"), 7020, translate("Table", "Click for help (F1)"));
     // Above the dice tray, right of the title: the one free place on the table.
-    imgHintButton = button("imgHintButton", "Hint", 930, "Click for the best move (H)");
+    imgHintButton = button("imgHintButton", translate("Table", "Hint"), 930, translate("Table", "Click for the best move (H)"));
     imgHintButton->hide();
     lblHint = new QLabel(this);
     lblHint->setObjectName(QStringLiteral("lblHint"));
-    lblHint->setAccessibleName(QStringLiteral("Hint"));
+    lblHint->setAccessibleName(translate("Table", "Hint"));
     placeTwips(*lblHint, 4680, 315, 2910, 600);
     QFont hintFont;
     hintFont.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
@@ -169,14 +169,14 @@ void frmMain::buildDiceAndButtons() {
     placeTwips(*lblExit, 7650, 45, 255, 315);
     lblExit->setFont(tableFont(11.25, true));
     lblExit->setText(QStringLiteral("X"));
-    lblExit->setAccessibleName(QStringLiteral("Exit The Program"));
-    lblExit->setToolTip(QStringLiteral("Exit The Program (Ctrl+Q)"));
+    lblExit->setAccessibleName(translate("Table", "Exit The Program"));
+    lblExit->setToolTip(translate("Table", "Exit The Program (Ctrl+Q)"));
     lblExit->setMouseTracking(true);
 
     // Over the dice and the roll counter while the turn passes.
     imgNext = new QLabel(this);
     imgNext->setObjectName(QStringLiteral("imgNext"));
-    imgNext->setAccessibleName(QStringLiteral("Next player"));
+    imgNext->setAccessibleName(translate("Table", "Next player"));
     placeTwips(*imgNext, 5460, 2880, size::NextPlayer);
     imgNext->hide();
 

@@ -1,3 +1,4 @@
+#include "Words.h"
 #include "CardLayout.h"
 
 #include <QPainter>
@@ -19,10 +20,9 @@ int captionWidth(int row) {
 }
 
 QString boxDescription(int column, int row) {
-    const auto& caption = text::RowCaptions[row - 1];
-    QString name = QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
-    if (row == 18 || row == 19) name += QStringLiteral(" (row %1)").arg(row);
-    return QStringLiteral("Game %1, %2").arg(column).arg(name);
+    QString name = rowCaption(row);
+    if (row == 18 || row == 19) name += translate("Card", " (row %1)").arg(row);
+    return translate("Card", "Game %1, %2").arg(column).arg(name);
 }
 
 CardGrid::CardGrid(QWidget* parent) : QWidget(parent) {

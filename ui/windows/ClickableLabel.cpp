@@ -1,3 +1,4 @@
+#include "Words.h"
 #include "ClickableLabel.h"
 
 #include <QAccessible>
@@ -17,7 +18,7 @@ ClickableLabel::ClickableLabel(QWidget* parent, const QString& objectName) : QLa
 void ClickableLabel::setChecked(bool checked) {
     const bool changed = checked != checked_;
     checked_ = checked;
-    setAccessibleDescription(checked ? QStringLiteral("checked") : QStringLiteral("unchecked"));
+    setAccessibleDescription(checked ? translate("Controls", "checked") : translate("Controls", "unchecked"));
     if (changed && QAccessible::isActive()) {
         QAccessible::State s;
         s.checked = true;

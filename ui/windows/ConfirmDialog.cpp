@@ -1,3 +1,4 @@
+#include "Words.h"
 #include "ConfirmDialog.h"
 
 #include <QKeyEvent>
@@ -11,7 +12,7 @@ namespace rp {
 
 ConfirmDialog::ConfirmDialog(Windows& windows, QString name)
     : Window(windows, std::move(name), size::ConfirmWindow, Placement::OnMainWindow) {
-    setWindowTitle(QStringLiteral("Real Pentaro"));
+    setWindowTitle(translate("Confirm", "Real Pentaro"));
 
     lblMessage = new QLabel(this);
     lblMessage->setObjectName(QStringLiteral("lblMessage"));
@@ -25,16 +26,16 @@ ConfirmDialog::ConfirmDialog(Windows& windows, QString name)
     p.setColor(QPalette::WindowText, QColor(0, 0, 64));
     lblMessage->setPalette(p);
 
-    auto button = [this](const char* control, const char* word, const size::Rect& r, const char* tip) {
-        auto* b = new ImageButton(pictures(), sound(), QString::fromLatin1(word), this);
+    auto button = [this](const char* control, const QString& word, const size::Rect& r, const QString& tip) {
+        auto* b = new ImageButton(pictures(), sound(), word, this);
         b->setObjectName(QString::fromLatin1(control));
         placeTwips(*b, r.left, r.top, r.box());
         b->setKeyboardFocusable(true);
-        b->setToolTip(QString::fromLatin1(tip));
+        b->setToolTip(tip);
         return b;
     };
-    imgConfirm = button("imgConfirm", "Confirm", size::ConfirmButton, "Confirm (Space or Enter)");
-    imgCancel = button("imgCancel", "Cancel", size::CancelButton, "Cancel (Escape)");
+    imgConfirm = button("imgConfirm", translate("Confirm", "Confirm"), size::ConfirmButton, translate("Confirm", "Confirm (Space or Enter)"));
+    imgCancel = button("imgCancel", translate("Confirm", "Cancel"), size::CancelButton, translate("Confirm", "Cancel (Escape)"));
     imgConfirm->setAction([this] { imgConfirm_MouseUp(); });
     imgCancel->setAction([this] { imgCancel_MouseUp(); });
     setTabOrder(imgConfirm, imgCancel);

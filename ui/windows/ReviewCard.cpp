@@ -1,3 +1,4 @@
+#include "Words.h"
 #include "ReviewCard.h"
 
 #include <QPainter>
@@ -18,12 +19,12 @@ using Kind = advisor::Choice::Kind;
 
 ReviewCard::ReviewCard(Pictures& pictures, QWidget* parent) : QWidget(parent), pictures_(pictures) {
     setObjectName(QStringLiteral("cardPosition"));
-    setAccessibleName(QStringLiteral("The position"));
+    setAccessibleName(translate("Review", "The position"));
 }
 
 void ReviewCard::showDecision(const advisor::ReviewedDecision& d) {
     decision_ = d;
-    setAccessibleDescription(review::sentence(d) + QStringLiteral(". Dice: ") + review::dice(d.position));
+    setAccessibleDescription(review::sentence(d) + translate("Review", ". Dice: ") + review::dice(d.position));
     update();
 }
 
@@ -35,7 +36,7 @@ void ReviewCard::paintEvent(QPaintEvent*) {
     p.drawRect(QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5));
     if (!decision_) {
         p.setFont(serifFont(10));
-        p.drawText(rect, Qt::AlignCenter | Qt::TextWordWrap, QStringLiteral("Select a decision\nto see its position"));
+        p.drawText(rect, Qt::AlignCenter | Qt::TextWordWrap, translate("Review", "Select a decision\nto see its position"));
         return;
     }
     const advisor::ReviewedDecision& d = *decision_;
@@ -43,7 +44,7 @@ void ReviewCard::paintEvent(QPaintEvent*) {
     p.setFont(serifFont(10, true));
     p.setPen(Navy);
     p.drawText(QRectF(8, 4, width - 16, 18), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Turn %1, roll %2").arg(d.turn).arg(d.roll));
+               translate("Review", "Turn %1, roll %2").arg(d.turn).arg(d.roll));
 
     // The dice; a keep is framed under the dice it keeps.
     const qreal die = 24, gap = 6, left = 8, top = 24;
@@ -80,7 +81,7 @@ void ReviewCard::paintEvent(QPaintEvent*) {
         const int r = bonusRow ? row::Pentaro : CardRows[i];
         p.setPen(Ink);
         p.drawText(QRectF(8, rowTop + static_cast<qreal>(i) * rowH, captionW, rowH), Qt::AlignLeft | Qt::AlignVCenter,
-                   r == row::UpperBonus ? QStringLiteral("Bonus (63)") : qstr(text::RowCaptions[static_cast<std::size_t>(r - 1)]));
+                   r == row::UpperBonus ? translate("Review", "Bonus (63)") : rowCaption(r));
         for (int c = 1; c <= columns; ++c) {
             const auto ci = static_cast<std::size_t>(c);
             QString value;
@@ -101,10 +102,10 @@ void ReviewCard::paintEvent(QPaintEvent*) {
     }
     p.setFont(serifFont(8));
     p.setPen(Made);
-    p.drawText(QRectF(8, height - 18, width / 2.0 - 8, 14), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("red: your choice"));
+    p.drawText(QRectF(8, height - 18, width / 2.0 - 8, 14), Qt::AlignLeft | Qt::AlignVCenter, translate("Review", "red: your choice"));
     p.setPen(Best);
     p.drawText(QRectF(width / 2.0, height - 18, width / 2.0 - 8, 14), Qt::AlignRight | Qt::AlignVCenter,
-               QStringLiteral("green: best play"));
+               translate("Review", "green: best play"));
 }
 
 }  // namespace rp

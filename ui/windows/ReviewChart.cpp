@@ -1,3 +1,4 @@
+#include "Words.h"
 #include "ReviewChart.h"
 
 #include <QPainter>
@@ -20,7 +21,7 @@ constexpr double MarkAtLeast = 0.05;  // a turn that cost nothing is not marked
 ReviewChart::ReviewChart(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("chartCourse"));
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("The game's course"));
+    setAccessibleName(translate("Review", "The game's course"));
 }
 
 void ReviewChart::setCourse(const std::vector<advisor::TurnCourse>& turns, bool estimate) {
@@ -33,16 +34,16 @@ void ReviewChart::setCourse(const std::vector<advisor::TurnCourse>& turns, bool 
     });
     if (marked_.size() > Marks) marked_.resize(Marks);
     QStringList lines;
-    const QString word = estimate ? QStringLiteral("estimated ") : QString();
+    const QString word = estimate ? translate("Review", "estimated ") : QString();
     for (std::size_t t = 0; t < turns_.size(); ++t) {
         const auto& c = turns_[t];
-        lines << (t == 0 ? QStringLiteral("Start: %1expected %2.").arg(word).arg(c.expected, 0, 'f', 1)
-                         : QStringLiteral("Turn %1: %2expected %3, banked %4, cost %5.")
+        lines << (t == 0 ? translate("Review", "Start: %1expected %2.").arg(word).arg(decimal(c.expected, 1))
+                         : translate("Review", "Turn %1: %2expected %3, banked %4, cost %5.")
                                .arg(t)
                                .arg(word)
-                               .arg(c.expected, 0, 'f', 1)
-                               .arg(c.banked, 0, 'f', 0)
-                               .arg(c.cost, 0, 'f', 1));
+                               .arg(decimal(c.expected, 1))
+                               .arg(decimal(c.banked, 0))
+                               .arg(decimal(c.cost, 1)));
     }
     setAccessibleDescription(lines.join(u' '));
     setToolTip(lines.join(u'\n'));
@@ -78,7 +79,7 @@ void ReviewChart::paintEvent(QPaintEvent*) {
     const int every = last > 20 ? 5 : last > 10 ? 2 : 1;
     for (int t = 0; t <= last; t += every)
         p.drawText(QRectF(at(t, 0).x() - 12, area.bottom() + 2, 24, 14), Qt::AlignCenter, QString::number(t));
-    p.drawText(QRectF(area.left(), area.bottom() + 12, area.width(), 14), Qt::AlignCenter, QStringLiteral("turn"));
+    p.drawText(QRectF(area.left(), area.bottom() + 12, area.width(), 14), Qt::AlignCenter, translate("Review", "turn"));
 
     auto line = [&](const QColor& colour, auto value) {
         QPainterPath path(at(0, value(turns_[0])));
@@ -102,9 +103,9 @@ void ReviewChart::paintEvent(QPaintEvent*) {
     p.setFont(serifFont(9));
     const QFontMetrics fm(p.font());
     qreal x = area.left();
-    for (auto [colour, label] : {std::pair{Navy, QStringLiteral("expected with best play")},
-                                 std::pair{Banked, QStringLiteral("banked")},
-                                 std::pair{Costly, QStringLiteral("costliest turns")}}) {
+    for (auto [colour, label] : {std::pair{Navy, translate("Review", "expected with best play")},
+                                 std::pair{Banked, translate("Review", "banked")},
+                                 std::pair{Costly, translate("Review", "costliest turns")}}) {
         p.setPen(QPen(colour, 2));
         if (colour == Costly) p.drawEllipse(QPointF(x + 8, 12), 4, 4);
         else p.drawLine(QPointF(x, 12), QPointF(x + 16, 12));

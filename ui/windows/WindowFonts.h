@@ -22,6 +22,7 @@ inline QString qstr(std::string_view s) {
 }
 
 // The game's texts break lines with CR LF; a label wants a bare LF.
+inline QString labelText(QString s) { return s.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
 inline QString labelText(std::string_view s) {
     return qstr(s).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }

@@ -1,3 +1,4 @@
+#include "Words.h"
 #include "frmConfirmBox.h"
 
 #include <QLabel>
@@ -18,7 +19,7 @@ void frmConfirmBox::Confirm() {
 
 // The caller hands the question over in ConfirmText.
 void frmConfirmBox::showEvent(QShowEvent* event) {
-    if (!state().ConfirmText.empty()) lblMessage->setText(labelText(state().ConfirmText));
+    if (!state().ConfirmText.empty()) lblMessage->setText(labelText(translate("Messages", state().ConfirmText)));
     ConfirmDialog::showEvent(event);
 }
 

@@ -1,3 +1,4 @@
+#include "Words.h"
 #include "frmEndGame.h"
 
 #include <QKeyEvent>
@@ -32,9 +33,11 @@ constexpr int GridRight = PlayerLeft + 4 * PlayerWidth;
 constexpr int HintTop = RowTop + 7 * RowHeight + 4;
 constexpr int WindowWidth = px(size::EndGameWindow.width);  // at 100 %
 
-constexpr std::array<const char*, 7> RowCaptions = {"Game 1 Total",       "Chips (x-100)", "Game 2 Total (x-2)",
-                                                    "Chips (x-200)",      "Game 3 Total (x-3)",
-                                                    "Chips (x-300)",      "Grand Total"};
+constexpr std::array<const char*, 7> RowCaptions = {
+    QT_TRANSLATE_NOOP("Results", "Game 1 Total"),       QT_TRANSLATE_NOOP("Results", "Chips (x-100)"),
+    QT_TRANSLATE_NOOP("Results", "Game 2 Total (x-2)"), QT_TRANSLATE_NOOP("Results", "Chips (x-200)"),
+    QT_TRANSLATE_NOOP("Results", "Game 3 Total (x-3)"), QT_TRANSLATE_NOOP("Results", "Chips (x-300)"),
+    QT_TRANSLATE_NOOP("Results", "Grand Total")};
 
 void setColour(QLabel* l, const QColor& c) {
     QPalette p = l->palette();
@@ -61,7 +64,7 @@ void fitText(QLabel* l, const QString& text, qreal points) {
 
 frmEndGame::frmEndGame(Windows& windows, mdlLogic& logic)
     : Window(windows, Name, size::EndGameWindow, Placement::Screen), logic_(logic) {
-    setWindowTitle(QStringLiteral("Game Over"));
+    setWindowTitle(translate("Results", "Game Over"));
 
     auto label = [this](const QString& name, QRect r, const QFont& font, Qt::Alignment align,
                         const QString& caption = {}) {
@@ -81,7 +84,7 @@ frmEndGame::frmEndGame(Windows& windows, mdlLogic& logic)
     for (int r = 1; r <= 7; ++r) {
         Label1[r - 1] = label(QStringLiteral("Label1(%1)").arg(r - 1),
                               QRect(CaptionLeft + 6, RowTop + (r - 1) * RowHeight, CaptionWidth - 8, RowHeight),
-                              serifFont(11, r == 7), Qt::AlignLeft, QString::fromLatin1(RowCaptions[r - 1]));
+                              serifFont(11, r == 7), Qt::AlignLeft, translate("Results", RowCaptions[r - 1]));
     }
     QWidget* previous = nullptr;
     for (int p = 1; p <= MaxPlayers; ++p) {
@@ -101,14 +104,14 @@ frmEndGame::frmEndGame(Windows& windows, mdlLogic& logic)
                                  QRect(left, RowTop + (r - 1) * RowHeight, PlayerWidth, RowHeight),
                                  serifFont(11, r == 7), Qt::AlignHCenter);
             setColour(cell, Navy);
-            cell->setAccessibleDescription(QStringLiteral("%1, %2").arg(QString::fromLatin1(RowCaptions[r - 1]))
-                                               .arg(QStringLiteral("player %1").arg(p)));
+            cell->setAccessibleDescription(QStringLiteral("%1, %2").arg(translate("Results", RowCaptions[r - 1]))
+                                               .arg(translate("Results", "player %1").arg(p)));
             grid_[p][r] = cell;
         }
     }
     Label2 = label(QStringLiteral("Label2"), QRect(CaptionLeft, HintTop, WindowWidth - 2 * CaptionLeft, 18),
-                   serifFont(10), Qt::AlignHCenter, QStringLiteral("Click On Names To See Scorecard"));
-    Label2->setToolTip(QStringLiteral("Or Tab to a name and press Enter"));
+                   serifFont(10), Qt::AlignHCenter, translate("Results", "Click On Names To See Scorecard"));
+    Label2->setToolTip(translate("Results", "Or Tab to a name and press Enter"));
     lblBestPlay = label(QStringLiteral("lblBestPlay"), QRect(CaptionLeft, HintTop + 10, WindowWidth - 2 * CaptionLeft, 13),
                         serifFont(9), Qt::AlignHCenter);
     lblBestPlay->hide();
@@ -121,22 +124,22 @@ frmEndGame::frmEndGame(Windows& windows, mdlLogic& logic)
     placeTwips(*imgRight, size::EndGameFlashRight.left, size::EndGameFlashRight.top, size::EndGameFlashRight.box());
     for (QLabel* flash : {imgLeft, imgRight}) {
         flash->setScaledContents(true);
-        flash->setAccessibleName(QStringLiteral("A new high score!"));
+        flash->setAccessibleName(translate("Results", "A new high score!"));
     }
     Timer1 = addTimer(700, [this] { Timer1_Timer(); });
     Timer2 = addTimer(700, [this] { Timer2_Timer(); });
 
-    imgDone = new ImageButton(pictures(), sound(), QStringLiteral("Done"), this);
+    imgDone = new ImageButton(pictures(), sound(), translate("Results", "Done"), this);
     imgDone->setObjectName(QStringLiteral("imgDone"));
     placeTwips(*imgDone, size::EndGameDone.left, size::EndGameDone.top, size::EndGameDone.box());
     imgDone->setKeyboardFocusable(true);
-    imgDone->setToolTip(QStringLiteral("On to the high scores (Enter or Escape)"));
+    imgDone->setToolTip(translate("Results", "On to the high scores (Enter or Escape)"));
     imgDone->setAction([this] { imgDone_MouseUp(); });
-    imgReview = new ImageButton(pictures(), sound(), QStringLiteral("Review"), this);
+    imgReview = new ImageButton(pictures(), sound(), translate("Results", "Review"), this);
     imgReview->setObjectName(QStringLiteral("imgReview"));
     placeTwips(*imgReview, size::EndGameReview.left, size::EndGameReview.top, size::EndGameReview.box());
     imgReview->setKeyboardFocusable(true);
-    imgReview->setToolTip(QStringLiteral("How far each decision was from best play, and the luck of the dice"));
+    imgReview->setToolTip(translate("Results", "How far each decision was from best play, and the luck of the dice"));
     imgReview->setAction([this] { imgReview_MouseUp(); });
     imgReview->hide();
     // Tab goes from the names to the review and done, then round again.
@@ -161,7 +164,7 @@ void frmEndGame::Form_Load() {
     }
     const bool winnerKnown = s.Winner >= 1 && s.Winner <= s.NumPlayers;
     if (winnerKnown) {
-        lblWinner->setText(QStringLiteral("The Winner is:  ") + qstr(s.PlayerName(s.Winner)));
+        lblWinner->setText(translate("Results", "The Winner is:  ") + qstr(s.PlayerName(s.Winner)));
         setColour(lblPlayer[s.Winner], WinnerRed);
         for (int r = 1; r <= 7; ++r) setColour(grid_[s.Winner][r], WinnerRed);
     }
@@ -170,23 +173,23 @@ void frmEndGame::Form_Load() {
         head->setEnabled(true);
         fitText(head, qstr(s.PlayerName(p)), 11);
         const bool computer = seats && seats->isComputer(p);
-        const QString level = computer ? QString::fromLatin1(seatWord(seats->kind(p))) : QString();
+        const QString level = computer ? translate("Seats", seatWord(seats->kind(p))) : QString();
         head->setAccessibleDescription(
-            computer ? QStringLiteral("Player %1, computer, %2: press Enter to see the score card").arg(p).arg(level)
-                     : QStringLiteral("Player %1: press Enter to see the score card").arg(p));
+            computer ? translate("Results", "Player %1, computer, %2: press Enter to see the score card").arg(p).arg(level)
+                     : translate("Results", "Player %1: press Enter to see the score card").arg(p));
         if (computer) {
             // The name stays the name; the strength sits small in its corner.
-            auto* mark = new QLabel(QStringLiteral("computer, %1").arg(level), this);
+            auto* mark = new QLabel(translate("Results", "computer, %1").arg(level), this);
             mark->setObjectName(QStringLiteral("lblSeat(%1)").arg(p));
             mark->setFont(serifFont(7, false));
             mark->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
             mark->setGeometry(head->x(), head->y() - 11, head->width(), 12);
             setColour(mark, QColor(70, 70, 110));
-            mark->setAccessibleName(QStringLiteral("%1: computer, %2").arg(head->text(), level));
+            mark->setAccessibleName(translate("Results", "%1: computer, %2").arg(head->text(), level));
             mark->show();
             lblSeat[p] = mark;
         }
-        head->setToolTip(QStringLiteral("%1's score card (Enter)").arg(head->text()));
+        head->setToolTip(translate("Results", "%1's score card (Enter)").arg(head->text()));
         auto show = [this, p](int r, int value) { grid_[p][r]->setText(QString::number(value)); };
         show(1, s.ColumnScore(p, 1));
         show(2, s.ChipCount(p, 1) * 100);
@@ -215,11 +218,11 @@ void frmEndGame::showBestPlay() {
     const std::optional<double> best = bestPlay();
     if (!best) return;
     const double diff = s.GrandTotal(1) - *best;
-    const QString text = QStringLiteral("Best play averages %1 points a game: your %2 is %3 %4 it.")
-                             .arg(*best, 0, 'f', 1)
+    const QString text = translate("Results", "Best play averages %1 points a game: your %2 is %3 %4 it.")
+                             .arg(decimal(*best, 1))
                              .arg(s.GrandTotal(1))
-                             .arg(std::abs(diff), 0, 'f', 1)
-                             .arg(diff < 0 ? QStringLiteral("below") : QStringLiteral("above"));
+                             .arg(decimal(std::abs(diff), 1))
+                             .arg(diff < 0 ? translate("Results", "below") : translate("Results", "above"));
     // Two lines share the room above the button.
     placePixels(*Label2, QRect(CaptionLeft, HintTop - 3, WindowWidth - 2 * CaptionLeft, 8));
     lblBestPlay->setText(text);

@@ -1,3 +1,4 @@
+#include "Words.h"
 #include "frmExit.h"
 
 #include <QKeyEvent>
@@ -11,7 +12,7 @@
 namespace rp {
 
 frmExit::frmExit(Windows& windows) : Window(windows, Name, size::ExitWindow, Placement::Screen, Frame::None) {
-    setWindowTitle(QStringLiteral("Goodbye"));
+    setWindowTitle(translate("Goodbye", "Goodbye"));
     lblVerse = verseLabel(this, 960, 2220, 3315, 675, 12);
     Timer1 = addTimer(3000, [this] { Timer1_Timer(); });
 }
@@ -19,7 +20,7 @@ frmExit::frmExit(Windows& windows) : Window(windows, Name, size::ExitWindow, Pla
 void frmExit::Form_Load() {
     setBackground("splash.jpg");
     sound().play(file::QuitSound);
-    lblVerse->setText(QStringLiteral("\"Even a fool, when he keeps\nsilent, is considered wise.\""));
+    lblVerse->setText(translate("Goodbye", "\"Even a fool, when he keeps\nsilent, is considered wise.\""));
     Timer1->start();
 }
 

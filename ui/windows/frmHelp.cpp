@@ -1,8 +1,10 @@
+#include "Words.h"
 #include "frmHelp.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QKeyEvent>
 #include <QTextBrowser>
 
@@ -70,13 +72,13 @@ QString frmHelp::toHtml(const QString& plain) {
 }
 
 frmHelp::frmHelp(Windows& windows) : Window(windows, Name, HelpWindow, Placement::OnMainWindow) {
-    setWindowTitle(QStringLiteral("Real Pentaro Help"));
+    setWindowTitle(translate("Help", "Real Pentaro Help"));
     // Beside the pictures' folder, as the game finds everything it shows.
     helpFile = QFileInfo(pictures().folder()).absolutePath() + u'/' + qstr(assets::HelpFile);
 
     txtHelp = new QTextBrowser(this);
     txtHelp->setObjectName(QStringLiteral("txtHelp"));
-    txtHelp->setAccessibleName(QStringLiteral("Help"));
+    txtHelp->setAccessibleName(translate("Help", "Help"));
     placeTwips(*txtHelp, HelpText.left, HelpText.top, HelpText.box());
     txtHelp->setFont(serifFont(11));
     txtHelp->setOpenLinks(false);
@@ -87,11 +89,11 @@ frmHelp::frmHelp(Windows& windows) : Window(windows, Name, HelpWindow, Placement
         "h1 { color: rgb(120, 30, 20); font-size: x-large; } h2 { color: rgb(0, 0, 128); font-size: large; }"
         " pre { font-family: monospace; font-size: small; }"));
 
-    imgDoneButton = new ImageButton(pictures(), sound(), QStringLiteral("Done"), this);
+    imgDoneButton = new ImageButton(pictures(), sound(), translate("Help", "Done"), this);
     imgDoneButton->setObjectName(QStringLiteral("imgDoneButton"));
     placeTwips(*imgDoneButton, HelpDone.left, HelpDone.top, HelpDone.box());
     imgDoneButton->setKeyboardFocusable(true);
-    imgDoneButton->setToolTip(QStringLiteral("Back to the game (Escape)"));
+    imgDoneButton->setToolTip(translate("Help", "Back to the game (Escape)"));
     imgDoneButton->setAction([this] { imgDoneButton_MouseUp(); });
 }
 
@@ -102,15 +104,27 @@ void frmHelp::Form_Load() {
 
 void frmHelp::showEvent(QShowEvent* event) {
     Window::showEvent(event);
-    QFile file(helpFile);
+    // The game's language has its own help when readme.<code>.txt is there
+    // (readme.de.txt, readme.pt_BR.txt); English otherwise.
+    const QString folder = QFileInfo(helpFile).absolutePath() + u'/';
+    const QString locale = QLocale().name(), base = locale.section(u'_', 0, 0);
+    QString chosen = helpFile;
+    for (const QString& code : {locale, base}) {
+        const QString candidate = folder + QStringLiteral("readme.%1.txt").arg(code);
+        if (base != QLatin1String("en") && QFileInfo(candidate).isFile()) {
+            chosen = candidate;
+            break;
+        }
+    }
+    QFile file(chosen);
     if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         // Which release this is, below the help, where an About window would say it.
         txtHelp->setHtml(toHtml(QString::fromUtf8(file.readAll())) + QStringLiteral("<hr><p>") +
                          tr("Real Pentaro, version %1").arg(QStringLiteral(RP_VERSION)).toHtmlEscaped() +
                          QStringLiteral("</p>"));
     } else {
-        txtHelp->setHtml(QStringLiteral("<h1>Real Pentaro Help</h1><p>The help file cannot be read: %1</p>")
-                             .arg(QDir::toNativeSeparators(helpFile).toHtmlEscaped()));
+        txtHelp->setHtml(translate("Help", "<h1>Real Pentaro Help</h1><p>The help file cannot be read: %1</p>")
+                             .arg(QDir::toNativeSeparators(chosen).toHtmlEscaped()));
     }
     txtHelp->setFocus(Qt::OtherFocusReason);
 }

@@ -1,3 +1,4 @@
+#include "Words.h"
 #include "frmHighScores.h"
 
 #include <QKeyEvent>
@@ -28,7 +29,7 @@ void setLook(QLabel* label, bool highlighted) {
 
 frmHighScores::frmHighScores(Windows& windows, mdlLogic& logic)
     : Window(windows, Name, size::ScoresWindow, Placement::OnMainWindow), logic_(logic) {
-    setWindowTitle(QStringLiteral("High Scores"));
+    setWindowTitle(translate("HighScores", "High Scores"));
 
     auto label = [this](const QString& name, const size::Rect& first, int place, Qt::Alignment align,
                         const QString& caption) {
@@ -50,19 +51,19 @@ frmHighScores::frmHighScores(Windows& windows, mdlLogic& logic)
         lblScoreB[i] = label(QStringLiteral("lblScoreB(%1)").arg(i), size::ScoresScoreB1, i, Qt::AlignHCenter, score);
     }
 
-    imgReset = new ImageButton(pictures(), sound(), QStringLiteral("Reset"), this);
+    imgReset = new ImageButton(pictures(), sound(), translate("HighScores", "Reset"), this);
     imgReset->setObjectName(QStringLiteral("imgReset"));
     placeTwips(*imgReset, size::ScoresReset.left, size::ScoresReset.top, size::ScoresReset.box());
     imgReset->setScaledContents(true);
     imgReset->setKeyboardFocusable(true);
-    imgReset->setToolTip(QStringLiteral("Reset the high scores (Space)"));
+    imgReset->setToolTip(translate("HighScores", "Reset the high scores (Space)"));
     imgReset->setAction([this] { imgReset_MouseUp(); });
 
-    imgOKButton = new ImageButton(pictures(), sound(), QStringLiteral("Done"), this);
+    imgOKButton = new ImageButton(pictures(), sound(), translate("HighScores", "Done"), this);
     imgOKButton->setObjectName(QStringLiteral("imgOKButton"));
     placeTwips(*imgOKButton, size::ScoresDone.left, size::ScoresDone.top, size::ScoresDone.box());
     imgOKButton->setKeyboardFocusable(true);
-    imgOKButton->setToolTip(QStringLiteral("Back to the table (Enter or Escape)"));
+    imgOKButton->setToolTip(translate("HighScores", "Back to the table (Enter or Escape)"));
     imgOKButton->setAction([this] { imgOKButton_MouseUp(); });
     setTabOrder(imgReset, imgOKButton);
 }
@@ -101,7 +102,7 @@ void frmHighScores::imgOKButton_MouseUp() {
 void frmHighScores::imgReset_MouseUp() {
     Window* confirm = windows().load(frmConfirmBox2::Name);
     if (auto* message = confirm->findChild<QLabel*>(QStringLiteral("lblMessage")))
-        message->setText(labelText(text::ConfirmReset));
+        message->setText(labelText(translate("Messages", text::ConfirmReset)));
     windows().showModal(frmConfirmBox2::Name);
 }
 

@@ -1,3 +1,4 @@
+#include "Words.h"
 #include "frmMessageBox.h"
 
 #include <QLabel>
@@ -9,7 +10,7 @@ namespace rp {
 
 frmMessageBox::frmMessageBox(Windows& windows)
     : Window(windows, Name, size::MessageWindow, Placement::OnMainWindow) {
-    setWindowTitle(QStringLiteral("Real Pentaro"));
+    setWindowTitle(translate("Message", "Real Pentaro"));
 
     lblMessage = new QLabel(this);
     lblMessage->setObjectName(QStringLiteral("lblMessage"));
@@ -28,7 +29,7 @@ frmMessageBox::frmMessageBox(Windows& windows)
 
 void frmMessageBox::Form_Load() {
     setBackground("messagebox.jpg");
-    QString text = QString::fromStdString(state().MessageText);
+    QString text = translate("Messages", state().MessageText);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     lblMessage->setText(text);
     Timer1->start();

@@ -1,3 +1,4 @@
+#include "Words.h"
 #include "frmNewGame.h"
 
 #include <QKeyEvent>
@@ -22,15 +23,27 @@ constexpr int NameLimit = 10;  // what a name box of the layout holds
 // still holds the design text.
 constexpr const char* ComputerNames[] = {"", "Ada", "Bo", "Eva", "Kai"};
 constexpr const char* SeatPictures[] = {"seatperson.jpg", "seateasy.jpg", "seatmedium.jpg", "seathard.jpg"};
-constexpr const char* SeatWords[] = {"Person", "Computer, Easy", "Computer, Medium", "Computer, Hard"};
+constexpr const char* SeatWords[] = {QT_TRANSLATE_NOOP("NewGame", "Person"), QT_TRANSLATE_NOOP("NewGame", "Computer, Easy"),
+                                     QT_TRANSLATE_NOOP("NewGame", "Computer, Medium"), QT_TRANSLATE_NOOP("NewGame", "Computer, Hard")};
+constexpr const char* PaceWords[] = {QT_TRANSLATE_NOOP("NewGame", "Slow"), QT_TRANSLATE_NOOP("NewGame", "Normal"),
+                                     QT_TRANSLATE_NOOP("NewGame", "Fast"),
+                                     QT_TRANSLATE_NOOP("NewGame", "Instant")};
 constexpr const char* PacePictures[] = {"paceslow.jpg", "pacenormal.jpg", "pacefast.jpg", "paceinstant.jpg"};
 
-QString designName(int i) { return QStringLiteral("Player %1").arg(i); }
+QString designName(int i) { return translate("NewGame", "Player %1").arg(i); }
+
+// The language control's caption: the language in its own words, or the
+// desktop's, followed.
+[[maybe_unused]] QString languageCaption(const QString& chosen, const QString& desktopName, const QString& name) {
+    return chosen.isEmpty() ? translate("NewGame", "Language: as the desktop (%1)").arg(desktopName)
+                            : translate("NewGame", "Language: %1").arg(name);
+}
+[[maybe_unused]] QString languageTip() { return translate("NewGame", "The game's language: press to change (Space)"); }
 }
 
 frmNewGame::frmNewGame(Windows& windows, mdlLogic& logic, Seats& seats, SettingsStore& store)
     : Window(windows, Name, size::NewGameWindow, Placement::OnMainWindow), logic_(logic), seats_(seats), store_(store) {
-    setWindowTitle(QStringLiteral("New Game"));
+    setWindowTitle(translate("NewGame", "New Game"));
 
     const auto& c1 = size::NewGamePlayerCheck1;
     const auto& n1 = size::NewGameNameBox1;
@@ -44,15 +57,15 @@ frmNewGame::frmNewGame(Windows& windows, mdlLogic& logic, Seats& seats, Settings
         auto* check = new ClickableLabel(this, QStringLiteral("imgPlayerCheck(%1)").arg(i));
         check->setCheckable(true);
         placeTwips(*check, c1.left, c1.top + down, c1.box());
-        check->setAccessibleName(i == 1 ? QStringLiteral("1 player") : QStringLiteral("%1 players").arg(i));
-        check->setToolTip(QStringLiteral("%1 (Space)").arg(check->accessibleName()));
+        check->setAccessibleName(translate("NewGame", "%n player(s)", nullptr, i));
+        check->setToolTip(translate("NewGame", "%1 (Space)").arg(check->accessibleName()));
         check->setChecked(false);
         connect(check, &ClickableLabel::clicked, this, [this, i] { imgPlayerCheck_Click(i); });
         imgPlayerCheck[i] = check;
 
-        auto* box = new QLineEdit(QStringLiteral("Player %1").arg(i), this);
+        auto* box = new QLineEdit(translate("NewGame", "Player %1").arg(i), this);
         box->setObjectName(QStringLiteral("txtPlayers(%1)").arg(i));
-        box->setAccessibleName(QStringLiteral("Name of player %1").arg(i));
+        box->setAccessibleName(translate("NewGame", "Name of player %1").arg(i));
         box->setMaxLength(NameLimit);
         box->setFont(serifFont(12, true));
         placeTwips(*box, n1.left, n1.top + down, n1.box());
@@ -62,21 +75,21 @@ frmNewGame::frmNewGame(Windows& windows, mdlLogic& logic, Seats& seats, Settings
         auto* seat = new ClickableLabel(this, QStringLiteral("imgSeat(%1)").arg(i));
         seat->setProperty(PushButtonRole, true);
         placeTwips(*seat, size::NewGameSeat1.left, size::NewGameSeat1.top + down, size::NewGameSeat1.box());
-        seat->setToolTip(QStringLiteral("Who plays this seat: press to change (Space)"));
+        seat->setToolTip(translate("NewGame", "Who plays this seat: press to change (Space)"));
         connect(seat, &ClickableLabel::clicked, this, [this, i] { imgSeat_Click(i); });
         imgSeat[i] = seat;
         chain(check);
         chain(box);
         chain(seat);
     }
-    const char* typeNames[] = {"", "Three columns", "One column"};
+    const char* typeNames[] = {"", QT_TRANSLATE_NOOP("NewGame", "Three columns"), QT_TRANSLATE_NOOP("NewGame", "One column")};
     const size::Rect* typeRects[] = {nullptr, &size::NewGameTypeCheck1, &size::NewGameTypeCheck2};
     for (int i = 1; i <= 2; ++i) {
         auto* check = new ClickableLabel(this, QStringLiteral("imgGameTypeCheck(%1)").arg(i));
         check->setCheckable(true);
         placeTwips(*check, typeRects[i]->left, typeRects[i]->top, typeRects[i]->box());
-        check->setAccessibleName(QString::fromLatin1(typeNames[i]));
-        check->setToolTip(QStringLiteral("%1 (Space)").arg(check->accessibleName()));
+        check->setAccessibleName(translate("NewGame", typeNames[i]));
+        check->setToolTip(translate("NewGame", "%1 (Space)").arg(check->accessibleName()));
         check->setChecked(false);
         connect(check, &ClickableLabel::clicked, this, [this, i] { imgGameTypeCheck_Click(i); });
         imgGameTypeCheck[i] = check;
@@ -85,14 +98,14 @@ frmNewGame::frmNewGame(Windows& windows, mdlLogic& logic, Seats& seats, Settings
     imgPace = new ClickableLabel(this, QStringLiteral("imgPace"));
     imgPace->setProperty(PushButtonRole, true);
     placeTwips(*imgPace, size::NewGamePace.left, size::NewGamePace.top, size::NewGamePace.box());
-    imgPace->setToolTip(QStringLiteral("How fast the computer plays: press to change (Space)"));
+    imgPace->setToolTip(translate("NewGame", "How fast the computer plays: press to change (Space)"));
     connect(imgPace, &ClickableLabel::clicked, this, [this] { imgPace_Click(); });
     chain(imgPace);
-    imgOKButton = new ImageButton(pictures(), sound(), QStringLiteral("Done"), this);
+    imgOKButton = new ImageButton(pictures(), sound(), translate("NewGame", "Done"), this);
     imgOKButton->setObjectName(QStringLiteral("imgOKButton"));
     placeTwips(*imgOKButton, size::NewGameDone.left, size::NewGameDone.top, size::NewGameDone.box());
     imgOKButton->setKeyboardFocusable(true);
-    imgOKButton->setToolTip(QStringLiteral("Start the game (Enter)"));
+    imgOKButton->setToolTip(translate("NewGame", "Start the game (Enter)"));
     imgOKButton->setAction([this] { imgOKButton_MouseUp(); });
     chain(imgOKButton);
 }
@@ -147,13 +160,13 @@ void frmNewGame::Form_Load() {
 void frmNewGame::showSeat(int i) {
     const int k = static_cast<int>(seats_.kind(i));
     imgSeat[i]->setPixmap(pictures().get(SeatPictures[k]));
-    imgSeat[i]->setAccessibleName(QStringLiteral("Player %1: %2").arg(i).arg(QString::fromLatin1(SeatWords[k])));
+    imgSeat[i]->setAccessibleName(translate("NewGame", "Player %1: %2").arg(i).arg(translate("NewGame", SeatWords[k])));
 }
 
 void frmNewGame::showPace() {
     const int k = static_cast<int>(seats_.pace);
     imgPace->setPixmap(pictures().get(PacePictures[k]));
-    imgPace->setAccessibleName(QStringLiteral("Computer pace: %1").arg(QString::fromLatin1(paceWord(seats_.pace))));
+    imgPace->setAccessibleName(translate("NewGame", "Computer pace: %1").arg(translate("NewGame", PaceWords[k])));
 }
 
 void frmNewGame::imgSeat_Click(int index) {

@@ -1,3 +1,4 @@
+#include "Words.h"
 #include "frmPentaro.h"
 
 #include <QTimer>
@@ -8,7 +9,7 @@ namespace rp {
 
 frmPentaro::frmPentaro(Windows& windows)
     : Window(windows, Name, size::Celebration, Placement::OnMainWindow, Frame::None) {
-    setWindowTitle(QStringLiteral("Pentaro!"));
+    setWindowTitle(translate("Celebration", "Pentaro!"));
     for (int i = 1; i <= 7; ++i) timers_[i] = addTimer(300, [this, i] { Timer_Timer(i); });
 }
 

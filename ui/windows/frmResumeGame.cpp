@@ -1,3 +1,4 @@
+#include "Words.h"
 #include "frmResumeGame.h"
 
 #include <QCoreApplication>
@@ -28,9 +29,9 @@ frmResumeGame::frmResumeGame(Windows& windows) : ConfirmDialog(windows, Name) {
 QString frmResumeGame::question(const QStringList& names) {
     QString who = names.value(0);
     if (names.size() > 1)
-        who = QStringList(names.mid(0, names.size() - 1)).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
+        who = QStringList(names.mid(0, names.size() - 1)).join(QStringLiteral(", ")) + translate("Resume", " and ") +
               names.back();
-    return QStringLiteral("Continue the game of %1?").arg(who);
+    return translate("Resume", "Continue the game of %1?").arg(who);
 }
 
 void frmResumeGame::ask(const QStringList& names) {

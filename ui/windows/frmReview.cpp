@@ -1,3 +1,4 @@
+#include "Words.h"
 #include "frmReview.h"
 
 #include <QComboBox>
@@ -75,7 +76,7 @@ void openReview(Windows& windows, int p) {
 
 frmReview::frmReview(Windows& windows, ReviewSource source)
     : Window(windows, Name, size::ReviewWindow, Placement::Screen), source_(std::move(source)) {
-    setWindowTitle(QStringLiteral("Game Review"));
+    setWindowTitle(translate("Review", "Game Review"));
     constexpr int Width = size::ReviewWindow.width / TwipsPerPixel;  // at 100 %
     const int inner = Width - 2 * Margin;
 
@@ -83,7 +84,7 @@ frmReview::frmReview(Windows& windows, ReviewSource source)
     cboPlayer->setObjectName(QStringLiteral("cboPlayer"));
     placePixels(*cboPlayer, {Margin + 8, PaperTop + 12, 220, 28});
     cboPlayer->setFont(serifFont(13, true));
-    cboPlayer->setAccessibleName(QStringLiteral("Review of"));
+    cboPlayer->setAccessibleName(translate("Review", "Review of"));
     connect(cboPlayer, &QComboBox::activated, this, [this](int i) { fill(cboPlayer->itemData(i).toInt()); });
 
     lblSummary = new QLabel(this);
@@ -104,10 +105,10 @@ frmReview::frmReview(Windows& windows, ReviewSource source)
 
     lstDecisions = new QTableWidget(0, ColumnCount, this);
     lstDecisions->setObjectName(QStringLiteral("lstDecisions"));
-    lstDecisions->setAccessibleName(QStringLiteral("Decisions, most costly first"));
+    lstDecisions->setAccessibleName(translate("Review", "Decisions, most costly first"));
     placePixels(*lstDecisions, {Margin + 4, ListTop, inner - 8, ListHeight});
-    lstDecisions->setHorizontalHeaderLabels({QStringLiteral("Turn"), QStringLiteral("Roll"), QStringLiteral("Dice"),
-                                             QStringLiteral("Done"), QStringLiteral("Best play"), QStringLiteral("Cost")});
+    lstDecisions->setHorizontalHeaderLabels({translate("Review", "Turn"), translate("Review", "Roll"), translate("Review", "Dice"),
+                                             translate("Review", "Done"), translate("Review", "Best play"), translate("Review", "Cost")});
     lstDecisions->setSelectionBehavior(QAbstractItemView::SelectRows);
     lstDecisions->setSelectionMode(QAbstractItemView::SingleSelection);
     lstDecisions->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -122,12 +123,12 @@ frmReview::frmReview(Windows& windows, ReviewSource source)
     for (int c : {Done, BestPlay}) head->setSectionResizeMode(c, QHeaderView::Stretch);
     connect(lstDecisions, &QTableWidget::currentCellChanged, this, [this](int row) { selectDecision(row); });
 
-    imgDoneButton = new ImageButton(pictures(), sound(), QStringLiteral("Done"), this);
+    imgDoneButton = new ImageButton(pictures(), sound(), translate("Review", "Done"), this);
     imgDoneButton->setObjectName(QStringLiteral("imgDoneButton"));
     placePixels(*imgDoneButton, {(Width - size::ImageButton.widthPx()) / 2, ListTop + ListHeight + 10,
                                  size::ImageButton.widthPx(), size::ImageButton.heightPx()});
     imgDoneButton->setKeyboardFocusable(true);
-    imgDoneButton->setToolTip(QStringLiteral("Back (Enter or Escape)"));
+    imgDoneButton->setToolTip(translate("Review", "Back (Enter or Escape)"));
     imgDoneButton->setAction([this] { imgDoneButton_MouseUp(); });
 
     setTabOrder(cboPlayer, lblSummary);
@@ -157,7 +158,7 @@ void frmReview::fill(int p) {
     const advisor::SolvedTable* table = source_.table ? source_.table(error) : nullptr;
     if (!table || !source_.moves) {
         review_ = {};
-        review_.message = error.empty() ? "the solved game is not at hand." : error;
+        review_.message = error.empty() ? QT_TRANSLATE_NOOP("Advisor", "the solved game is not at hand.") : error;
     } else {
         advisor::Advisor advisor(*table);
         review_ = advisor::reviewGame(advisor, source_.moves->moves(), p, s.GrandTotal(p));

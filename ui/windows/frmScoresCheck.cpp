@@ -1,3 +1,4 @@
+#include "Words.h"
 #include "frmScoresCheck.h"
 
 #include "CardLayout.h"
@@ -24,7 +25,7 @@ const QColor Navy(0, 0, 128);
 
 frmScoresCheck::frmScoresCheck(Windows& windows)
     : Window(windows, Name, size::ScoresCheckWindow, Placement::Screen) {
-    setWindowTitle(QStringLiteral("Score Card"));
+    setWindowTitle(translate("ScoreCard", "Score Card"));
 
     imgPaper = new QLabel(this);
     imgPaper->setObjectName(QStringLiteral("imgPaper"));
@@ -61,7 +62,7 @@ frmScoresCheck::frmScoresCheck(Windows& windows)
     for (int r = 1; r <= Rows; ++r) {
         Label1[r - 1] = label(QStringLiteral("Label1(%1)").arg(r - 1), 435, r == row::Pentaro ? 5100 : card::RowTop[r],
                               card::captionWidth(r), 195, serifFont(9.75, r == row::Score), Qt::AlignLeft,
-                              qstr(text::RowCaptions[r - 1]));
+                              rowCaption(r));
         for (int c = 1; c <= Columns; ++c) {
             QLabel* box = navy(label(QStringLiteral("lblGame%1(%2)").arg(c).arg(r), card::ColumnLeft[c], card::RowTop[r], 1095,
                                      195, serifFont(9.75, r == row::UpperTotal || r == row::Score),
@@ -76,40 +77,40 @@ frmScoresCheck::frmScoresCheck(Windows& windows)
         for (int b = 1; b <= BonusBoxes; ++b) {
             QLabel* box = navy(label(QStringLiteral("lblGame%1Y(%2)").arg(c).arg(b), card::BonusLeft[c][b], 5100, 375,
                                      195, serifFont(9.75), Qt::AlignHCenter));
-            box->setAccessibleDescription(QStringLiteral("Game %1, Pentaro box %2").arg(c).arg(b));
+            box->setAccessibleDescription(translate("ScoreCard", "Game %1, Pentaro box %2").arg(c).arg(b));
             lblGameY_[c][b] = box;
         }
     }
     Label2 = label(QStringLiteral("Label2"), 1110, 5100, 930, 195, serifFont(8.25), Qt::AlignLeft,
                    QStringLiteral("(50,100,100)"));
     Label3 = label(QStringLiteral("Label3"), 300, 6885, 1575, 315, serifFont(12, true), Qt::AlignLeft,
-                   QStringLiteral("Pentaro Chips:"));
+                   translate("ScoreCard", "Pentaro Chips:"));
     for (int c = 1; c <= Columns; ++c) {
         auto* chip = new QLabel(this);
         chip->setObjectName(QStringLiteral("imgPentaroChip(%1)").arg(c));
         chip->setScaledContents(true);
-        chip->setAccessibleName(QStringLiteral("Chip, Game %1").arg(c));
+        chip->setAccessibleName(translate("ScoreCard", "Chip, Game %1").arg(c));
         placeTwips(*chip, card::ChipLeft[c], 6810, 450, 450);
         imgPentaroChip[c] = chip;
         lblChipTotal[c] = label(QStringLiteral("lblChipTotal(%1)").arg(c), card::ChipTotalLeft[c], 6900, 195, 255,
                                 serifFont(12, true), Qt::AlignHCenter);
-        lblChipTotal[c]->setAccessibleDescription(QStringLiteral("Chips, Game %1").arg(c));
+        lblChipTotal[c]->setAccessibleDescription(translate("ScoreCard", "Chips, Game %1").arg(c));
     }
 
-    imgDoneButton = new ImageButton(pictures(), sound(), QStringLiteral("Done"), this);
+    imgDoneButton = new ImageButton(pictures(), sound(), translate("ScoreCard", "Done"), this);
     imgDoneButton->setObjectName(QStringLiteral("imgDoneButton"));
     const auto& d = size::ScoresCheckDone;
     placeTwips(*imgDoneButton, d.left, d.top, d.box());
     imgDoneButton->setKeyboardFocusable(true);
-    imgDoneButton->setToolTip(QStringLiteral("Back to the results (Enter or Escape)"));
+    imgDoneButton->setToolTip(translate("ScoreCard", "Back to the results (Enter or Escape)"));
     imgDoneButton->setAction([this] { imgDoneButton_MouseUp(); });
 
-    imgReviewButton = new ImageButton(pictures(), sound(), QStringLiteral("Review"), this);
+    imgReviewButton = new ImageButton(pictures(), sound(), translate("ScoreCard", "Review"), this);
     imgReviewButton->setObjectName(QStringLiteral("imgReviewButton"));
     const auto& rv = size::ScoresCheckReview;
     placeTwips(*imgReviewButton, rv.left, rv.top, rv.box());
     imgReviewButton->setKeyboardFocusable(true);
-    imgReviewButton->setToolTip(QStringLiteral("How far each decision was from best play, and the luck of the dice"));
+    imgReviewButton->setToolTip(translate("ScoreCard", "How far each decision was from best play, and the luck of the dice"));
     imgReviewButton->setAction([this] { openReview(this->windows(), shown_); });
     imgReviewButton->hide();
 }
@@ -126,7 +127,7 @@ void frmScoresCheck::setChip(int column, bool shown) {
         imgPentaroChip[column]->setPixmap(pictures().get(file::Chip[column]));
     else
         imgPentaroChip[column]->clear();
-    imgPentaroChip[column]->setAccessibleDescription(shown ? QStringLiteral("shown") : QString());
+    imgPentaroChip[column]->setAccessibleDescription(shown ? translate("ScoreCard", "shown") : QString());
 }
 
 void frmScoresCheck::fillColumn(int p, int column) {

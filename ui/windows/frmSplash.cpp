@@ -1,3 +1,4 @@
+#include "Words.h"
 #include "frmSplash.h"
 
 #include <QKeyEvent>
@@ -12,7 +13,7 @@ namespace rp {
 
 frmSplash::frmSplash(Windows& windows, mdlLogic& logic)
     : Window(windows, Name, size::Splash, Placement::Screen, Frame::None), logic_(logic) {
-    setWindowTitle(QStringLiteral("Splash"));
+    setWindowTitle(translate("Splash", "Splash"));
     lblVerse = verseLabel(this, 1020, 2220, 3255, 615, 11.25);
     Timer1 = addTimer(3000, [this] { Timer1_Timer(); });
 }
@@ -23,7 +24,7 @@ void frmSplash::Form_Load() {
     logic_.LoadSettings();
     setBackground("splash.jpg");
     sound().play(file::SplashSound);
-    lblVerse->setText(QStringLiteral("\"Iron sharpens iron, so\none man sharpens another.\""));
+    lblVerse->setText(translate("Splash", "\"Iron sharpens iron, so\none man sharpens another.\""));
     Timer1->start();
 }
 
