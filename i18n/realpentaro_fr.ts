@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Bonus (if 63)  35pts</source>
-        <translation>Bonus (si 63)  35pts</translation>
+        <translation>Bonus (si 63) 35pts</translation>
     </message>
     <message>
         <source>Upper Total</source>
@@ -192,7 +192,7 @@ passe pour sage. »</translation>
     <name>HighScores</name>
     <message>
         <source>High Scores</source>
-        <translation>Meilleurs scores</translation>
+        <translation>Records</translation>
     </message>
     <message>
         <source>Reset</source>
@@ -200,7 +200,7 @@ passe pour sage. »</translation>
     </message>
     <message>
         <source>Reset the high scores (Space)</source>
-        <translation>Effacer les meilleurs scores (Espace)</translation>
+        <translation>Effacer les records (Espace)</translation>
     </message>
     <message>
         <source>Done</source>
@@ -270,7 +270,7 @@ sera perdue</translation>
         <source>You Are About To<byte value="xd"/>
 Reset The High Scores</source>
         <translation>Vous allez effacer<byte value="xd"/>
-les meilleurs scores</translation>
+les records</translation>
     </message>
     <message>
         <source>Some settings could not be read: defaults are used.</source>
@@ -333,7 +333,7 @@ les meilleurs scores</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation>Nouvelle partie</translation>
+        <translation>Nouveau jeu</translation>
     </message>
     <message numerus="yes">
         <source>%n player(s)</source>
@@ -431,11 +431,11 @@ les meilleurs scores</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation>Nouvelle partie</translation>
+        <translation>Nouveau jeu</translation>
     </message>
     <message>
         <source>High Scores</source>
-        <translation>Meilleurs scores</translation>
+        <translation>Records</translation>
     </message>
     <message>
         <source>Help</source>
@@ -495,7 +495,7 @@ les meilleurs scores</translation>
     </message>
     <message>
         <source>Computer pace</source>
-        <translation>Vitesse de l’ordinateur</translation>
+        <translation>Vitesse de jeu</translation>
     </message>
     <message>
         <source>Three columns</source>
@@ -531,7 +531,7 @@ les meilleurs scores</translation>
     </message>
     <message>
         <source>Game over</source>
-        <translation>Partie terminée</translation>
+        <translation>Fin de partie</translation>
     </message>
     <message>
         <source>A new high score!</source>
@@ -539,11 +539,11 @@ les meilleurs scores</translation>
     </message>
     <message>
         <source>SCORE!</source>
-        <translation>RECORD !</translation>
+        <translation>RECORD</translation>
     </message>
     <message>
         <source>HIGH</source>
-        <translation>NOUVEAU</translation>
+        <translation>BRAVO</translation>
     </message>
     <message>
         <source>Score Card</source>
@@ -582,7 +582,7 @@ les meilleurs scores</translation>
     </message>
     <message>
         <source>Game Over</source>
-        <translation>Partie terminée</translation>
+        <translation>Fin de partie</translation>
     </message>
     <message>
         <source>player %1</source>
@@ -606,7 +606,7 @@ les meilleurs scores</translation>
     </message>
     <message>
         <source>On to the high scores (Enter or Escape)</source>
-        <translation>Vers les meilleurs scores (Entrée ou Échap)</translation>
+        <translation>Vers les records (Entrée ou Échap)</translation>
     </message>
     <message>
         <source>Review</source>
@@ -853,11 +853,11 @@ pour voir sa position</translation>
     </message>
     <message>
         <source>Start a game with New Game.</source>
-        <translation>Commencez une partie avec Nouvelle partie.</translation>
+        <translation>Commencez une partie avec Nouveau jeu.</translation>
     </message>
     <message>
         <source>Press New Game to start.</source>
-        <translation>Appuyez sur Nouvelle partie pour commencer.</translation>
+        <translation>Appuyez sur Nouveau jeu pour commencer.</translation>
     </message>
 </context>
 <context>
@@ -1066,7 +1066,7 @@ Cherchées dans : %2</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation>Nouvelle partie</translation>
+        <translation>Nouveau jeu</translation>
     </message>
     <message>
         <source>Click to begin new game (N)</source>
@@ -1074,11 +1074,11 @@ Cherchées dans : %2</translation>
     </message>
     <message>
         <source>High Scores</source>
-        <translation>Meilleurs scores</translation>
+        <translation>Records</translation>
     </message>
     <message>
         <source>Click to show high scores (S)</source>
-        <translation>Cliquez pour voir les meilleurs scores (S)</translation>
+        <translation>Cliquez pour voir les records (S)</translation>
     </message>
     <message>
         <source>Enable/Disable Sound (M)</source>
@@ -1166,7 +1166,7 @@ Cherchées dans : %2</translation>
     </message>
     <message>
         <source> Hints keep this game out of the high scores.</source>
-        <translation> Les conseils excluent cette partie des meilleurs scores.</translation>
+        <translation> Les conseils excluent cette partie des records.</translation>
     </message>
     <message>
         <source>Game %1, %2</source>
@@ -1206,7 +1206,7 @@ Cherchées dans : %2</translation>
     </message>
     <message>
         <source>↶ Undo</source>
-        <translation>↶ Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Undo</source>
