@@ -5,217 +5,216 @@
     <name>Advisor</name>
     <message>
         <source>No turn to advise on.</source>
-        <translation>No hay ningún turno que aconsejar.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the solved game is not at hand.</source>
-        <translation>la partida resuelta no está disponible.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The dice are still rolling.</source>
-        <translation>Los dados todavía están rodando.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>This card is complete.</source>
-        <translation>Esta hoja está completa.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Not every move of this game was seen.</source>
-        <translation>No se vieron todas las jugadas de esta partida.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>A move of this game is one the advisor does not know.</source>
-        <translation>Una jugada de esta partida es desconocida para el consejero.</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>Card</name>
     <message>
         <source>Ones</source>
-        <translation>Unos</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Twos</source>
-        <translation>Doses</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Threes</source>
-        <translation>Treses</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Fours</source>
-        <translation>Cuatros</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Fives</source>
-        <translation>Cincos</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Sixes</source>
-        <translation>Seises</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Sub Total</source>
-        <translation>Subtotal</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Bonus (if 63)  35pts</source>
-        <translation>Bono (si 63)  35pts</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Upper Total</source>
-        <translation>Total sup.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>3 of a kind</source>
-        <translation>Trío</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>4 of a kind</source>
-        <translation>Póker</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Full House</source>
-        <translation>Full</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Small Straight</source>
-        <translation>Esc. menor</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Large Straight</source>
-        <translation>Esc. mayor</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Pentaro</source>
-        <translation>Pentaro</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Chance</source>
-        <translation>Chance</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Lower Total</source>
-        <translation>Total inf.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Score</source>
-        <translation>Puntos</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> (row %1)</source>
-        <translation> (fila %1)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Game %1, %2</source>
-        <translation>Juego %1, %2</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>Celebration</name>
     <message>
         <source>Pentaro!</source>
-        <translation>¡Pentaro!</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>Confirm</name>
     <message>
         <source>Real Pentaro</source>
-        <translation>Real Pentaro</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation>Confirmar</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Confirm (Space or Enter)</source>
-        <translation>Confirmar (Espacio o Intro)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Cancelar</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Cancel (Escape)</source>
-        <translation>Cancelar (Esc)</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>Controls</name>
     <message>
         <source>checked</source>
-        <translation>marcado</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>unchecked</source>
-        <translation>sin marcar</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>Goodbye</name>
     <message>
         <source>Goodbye</source>
-        <translation>Adiós</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&quot;Even a fool, when he keeps
 silent, is considered wise.&quot;</source>
-        <translation>«Aun el necio, cuando calla,
-es contado por sabio.»</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>Help</name>
     <message>
         <source>Real Pentaro Help</source>
-        <translation>Ayuda de Real Pentaro</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Help</source>
-        <translation>Ayuda</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Done</source>
-        <translation>Listo</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Back to the game (Escape)</source>
-        <translation>Volver al juego (Esc)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&lt;h1&gt;Real Pentaro Help&lt;/h1&gt;&lt;p&gt;The help file cannot be read: %1&lt;/p&gt;</source>
-        <translation>&lt;h1&gt;Ayuda de Real Pentaro&lt;/h1&gt;&lt;p&gt;No se puede leer el archivo de ayuda: %1&lt;/p&gt;</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>HighScores</name>
     <message>
         <source>High Scores</source>
-        <translation>Récords</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation>Borrar</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Reset the high scores (Space)</source>
-        <translation>Borrar los récords (Espacio)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Done</source>
-        <translation>Listo</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Back to the table (Enter or Escape)</source>
-        <translation>Volver a la mesa (Intro o Esc)</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>Message</name>
     <message>
         <source>Real Pentaro</source>
-        <translation>Real Pentaro</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -224,722 +223,708 @@ es contado por sabio.»</translation>
         <source>You must use a<byte value="xd"/>
 a Pentaro box<byte value="xd"/>
 first</source>
-        <translation>Primero debes usar<byte value="xd"/>
-una casilla<byte value="xd"/>
-Pentaro</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>One Pentaro in each<byte value="xd"/>
 column must be<byte value="xd"/>
 used first.</source>
-        <translation>Primero hay que usar<byte value="xd"/>
-un Pentaro en<byte value="xd"/>
-cada columna.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Wildcard denied:<byte value="xd"/>
 Upper section<byte value="xd"/>
 number not used</source>
-        <translation>Comodín denegado:<byte value="xd"/>
-el número de arriba<byte value="xd"/>
-no está usado</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Wildcard denied:<byte value="xd"/>
 All like numbers not<byte value="xd"/>
 used in upper section</source>
-        <translation>Comodín denegado:<byte value="xd"/>
-no están usados todos<byte value="xd"/>
-los números de arriba</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The language setting<byte value="xd"/>
 is unknown: the<byte value="xd"/>
 desktop&apos;s is used.</source>
-        <translation>El idioma elegido<byte value="xd"/>
-es desconocido: se usa<byte value="xd"/>
-el del escritorio.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The Current Game<byte value="xd"/>
 Will Be Lost</source>
-        <translation>La partida actual<byte value="xd"/>
-se perderá</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>You Are About To<byte value="xd"/>
 Reset The High Scores</source>
-        <translation>Estás a punto de<byte value="xd"/>
-borrar los récords</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Some settings could not be read: defaults are used.</source>
-        <translation>Algunos ajustes no se pudieron leer: se usan los valores predeterminados.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Settings cannot be saved.</source>
-        <translation>No se pueden guardar los ajustes.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Settings cannot be read or saved: defaults are used.</source>
-        <translation>No se pueden leer ni guardar los ajustes: se usan los valores predeterminados.</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>NewGame</name>
     <message>
         <source>Person</source>
-        <translation>Persona</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Computer, Easy</source>
-        <translation>Ordenador, fácil</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Computer, Medium</source>
-        <translation>Ordenador, medio</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Computer, Hard</source>
-        <translation>Ordenador, difícil</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Slow</source>
-        <translation>Lento</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation>Normal</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation>Rápido</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Player %1</source>
-        <translation>Jugador %1</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Language: as the desktop (%1)</source>
-        <translation>Idioma: el del escritorio (%1)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Language: %1</source>
-        <translation>Idioma: %1</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The game&apos;s language: press to change (Space)</source>
-        <translation>El idioma del juego: pulsa para cambiarlo (Espacio)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation>Nuevo juego</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
         <source>%n player(s)</source>
-        <translation>
-            <numerusform>%n jugador</numerusform>
-            <numerusform>%n jugadores</numerusform>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
     <message>
         <source>%1 (Space)</source>
-        <translation>%1 (Espacio)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Name of player %1</source>
-        <translation>Nombre del jugador %1</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Who plays this seat: press to change (Space)</source>
-        <translation>Quién juega en este puesto: pulsa para cambiarlo (Espacio)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Three columns</source>
-        <translation>Tres columnas</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>One column</source>
-        <translation>Una columna</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>How fast the computer plays: press to change (Space)</source>
-        <translation>Lo rápido que juega el ordenador: pulsa para cambiarlo (Espacio)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Done</source>
-        <translation>Listo</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Start the game (Enter)</source>
-        <translation>Empezar la partida (Intro)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Player %1: %2</source>
-        <translation>Jugador %1: %2</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Computer pace: %1</source>
-        <translation>Ritmo del ordenador: %1</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>Pictures</name>
     <message>
         <source>KEPT</source>
-        <translation>APARTE</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>ROLL</source>
-        <translation>TIRAR</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Next Player</source>
-        <translation>Siguiente</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Person</source>
-        <translation>Persona</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Easy</source>
-        <translation>Fácil</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation>Medio</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Hard</source>
-        <translation>Difícil</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Slow</source>
-        <translation>Lento</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation>Normal</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation>Rápido</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Roll</source>
-        <translation>Tirar</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation>Nuevo juego</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>High Scores</source>
-        <translation>Récords</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Help</source>
-        <translation>Ayuda</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation>Confirmar</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Cancelar</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Done</source>
-        <translation>Listo</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation>Pista</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Review</source>
-        <translation>Análisis</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Sound On</source>
-        <translation>Sonido sí</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Sound Off</source>
-        <translation>Sonido no</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation>Sonido</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation>Borrar</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>five dice  •  one card  •  up to four players</source>
-        <translation>cinco dados  •  una hoja  •  hasta cuatro jugadores</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Who is playing?</source>
-        <translation>¿Quién juega?</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Played by</source>
-        <translation>Jugado por</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Which game?</source>
-        <translation>¿Qué partida?</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Computer pace</source>
-        <translation>Ritmo del ordenador</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Three columns</source>
-        <translation>Tres columnas</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>scored x1, x2, x3</source>
-        <translation>puntúan x1, x2, x3</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>One column</source>
-        <translation>Una columna</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>a single card</source>
-        <translation>una sola hoja</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Name</source>
-        <translation>Nombre</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Score</source>
-        <translation>Puntos</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Three-Column Game</source>
-        <translation>Partida de tres columnas</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>One-Column Game</source>
-        <translation>Partida de una columna</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Game over</source>
-        <translation>Fin de partida</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>A new high score!</source>
-        <translation>¡Un nuevo récord!</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>SCORE!</source>
-        <translation>RÉCORD</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>HIGH</source>
-        <translation>NUEVO</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Score Card</source>
-        <translation>Hoja de puntos</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>Results</name>
     <message>
         <source>Game 1 Total</source>
-        <translation>Total juego 1</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Chips (x-100)</source>
-        <translation>Fichas (x-100)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Game 2 Total (x-2)</source>
-        <translation>Total juego 2 (x-2)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Chips (x-200)</source>
-        <translation>Fichas (x-200)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Game 3 Total (x-3)</source>
-        <translation>Total juego 3 (x-3)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Chips (x-300)</source>
-        <translation>Fichas (x-300)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Grand Total</source>
-        <translation>Total general</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Game Over</source>
-        <translation>Fin de partida</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>player %1</source>
-        <translation>jugador %1</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Click On Names To See Scorecard</source>
-        <translation>Haz clic en un nombre para ver su hoja</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Or Tab to a name and press Enter</source>
-        <translation>O ve con Tab a un nombre y pulsa Intro</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>A new high score!</source>
-        <translation>¡Un nuevo récord!</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Done</source>
-        <translation>Listo</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>On to the high scores (Enter or Escape)</source>
-        <translation>A los récords (Intro o Esc)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Review</source>
-        <translation>Análisis</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>How far each decision was from best play, and the luck of the dice</source>
-        <translation>Cuánto se alejó cada decisión de la mejor jugada, y la suerte de los dados</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The Winner is:  </source>
-        <translation>El ganador es:  </translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Player %1, computer, %2: press Enter to see the score card</source>
-        <translation>Jugador %1, ordenador, %2: pulsa Intro para ver la hoja de puntos</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Player %1: press Enter to see the score card</source>
-        <translation>Jugador %1: pulsa Intro para ver la hoja de puntos</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>computer, %1</source>
-        <translation>ordenador, %1</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1: computer, %2</source>
-        <translation>%1: ordenador, %2</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1&apos;s score card (Enter)</source>
-        <translation>Hoja de puntos de %1 (Intro)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Best play averages %1 points a game: your %2 is %3 %4 it.</source>
-        <translation>La mejor jugada promedia %1 puntos por partida: tus %2 puntos quedan %3 %4.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>below</source>
-        <translation>por debajo</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>above</source>
-        <translation>por encima</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>Resume</name>
     <message>
         <source> and </source>
-        <translation> y </translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Continue the game of %1?</source>
-        <translation>¿Continuar la partida de %1?</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>Review</name>
     <message>
         <source>Game Review</source>
-        <translation>Análisis de la partida</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Review of</source>
-        <translation>Análisis de</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Decisions, most costly first</source>
-        <translation>Decisiones, las más costosas primero</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Turn</source>
-        <translation>Turno</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Roll</source>
-        <translation>Tiro</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Dice</source>
-        <translation>Dados</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Done</source>
-        <translation>Tu jugada</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Best play</source>
-        <translation>Mejor jugada</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Cost</source>
-        <translation>Coste</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Back (Enter or Escape)</source>
-        <translation>Volver (Intro o Esc)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The position</source>
-        <translation>La posición</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>. Dice: </source>
-        <translation>. Dados: </translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Select a decision
 to see its position</source>
-        <translation>Elige una decisión
-para ver su posición</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Turn %1, roll %2</source>
-        <translation>Turno %1, tiro %2</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Bonus (63)</source>
-        <translation>Bono (63)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>red: your choice</source>
-        <translation>rojo: tu elección</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>green: best play</source>
-        <translation>verde: mejor jugada</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The game&apos;s course</source>
-        <translation>El curso de la partida</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>estimated </source>
-        <translation>unos </translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Start: %1expected %2.</source>
-        <translation>Inicio: %1%2 esperados.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Turn %1: %2expected %3, banked %4, cost %5.</source>
-        <translation>Turno %1: %2%3 esperados, %4 anotados, coste %5.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>turn</source>
-        <translation>turno</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>expected with best play</source>
-        <translation>esperado con la mejor jugada</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>banked</source>
-        <translation>anotado</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>costliest turns</source>
-        <translation>turnos más costosos</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>rolls all five</source>
-        <translation>tirar los cinco</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>rolled all five</source>
-        <translation>tiraste los cinco</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>keeps </source>
-        <translation>apartar </translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>kept </source>
-        <translation>apartaste </translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>enters </source>
-        <translation>anotar </translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>entered </source>
-        <translation>anotaste </translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Pentaro box %1</source>
-        <translation>casilla Pentaro %1</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> in Game %1</source>
-        <translation> en el juego %1</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>No review of this game: %1</source>
-        <translation>No hay análisis de esta partida: %1</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>an estimated </source>
-        <translation>unos </translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Best play from the start expects %1%2. Your decisions cost %1%3 points and the dice gave you %1%4: %5.</source>
-        <translation>La mejor jugada espera desde el inicio %1%2. Tus decisiones costaron %1%3 puntos y los dados te dieron %1%4: %5.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the same</source>
-        <translation>lo mismo</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>best play too</source>
-        <translation>también la mejor jugada</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>best </source>
-        <translation>lo mejor: </translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Turn %1, roll %2: %3 %4 %5 (%6)</source>
-        <translation>Turno %1, tiro %2: %3 %4 %5 (%6)</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>Rules</name>
     <message>
         <source>Roll the dice first.</source>
-        <translation>Primero tira los dados.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>That box is filled.</source>
-        <translation>Esa casilla ya está llena.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Game 2 is not played in a one-column game.</source>
-        <translation>El juego 2 no se juega en una partida de una columna.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Game 3 is not played in a one-column game.</source>
-        <translation>El juego 3 no se juega en una partida de una columna.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Wait for the next player.</source>
-        <translation>Espera al siguiente jugador.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Start a game with New Game.</source>
-        <translation>Empieza una partida con Nuevo juego.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Press New Game to start.</source>
-        <translation>Pulsa Nuevo juego para empezar.</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>ScoreCard</name>
     <message>
         <source>Score Card</source>
-        <translation>Hoja de puntos</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Game %1, Pentaro box %2</source>
-        <translation>Juego %1, casilla Pentaro %2</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Pentaro Chips:</source>
-        <translation>Fichas Pentaro:</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Chip, Game %1</source>
-        <translation>Ficha, juego %1</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Chips, Game %1</source>
-        <translation>Fichas, juego %1</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Done</source>
-        <translation>Listo</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Back to the results (Enter or Escape)</source>
-        <translation>Volver a los resultados (Intro o Esc)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Review</source>
-        <translation>Análisis</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>How far each decision was from best play, and the luck of the dice</source>
-        <translation>Cuánto se alejó cada decisión de la mejor jugada, y la suerte de los dados</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>shown</source>
-        <translation>visible</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>Seats</name>
     <message>
         <source>Person</source>
-        <translation>Persona</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Easy</source>
-        <translation>Fácil</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation>Medio</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Hard</source>
-        <translation>Difícil</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>Splash</name>
     <message>
         <source>Splash</source>
-        <translation>Bienvenida</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&quot;Iron sharpens iron, so
 one man sharpens another.&quot;</source>
-        <translation>«El hierro se afila con el hierro,
-y un hombre afila a otro.»</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>Start</name>
     <message>
         <source>Real Pentaro</source>
-        <translation>Real Pentaro</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Real Pentaro cannot start: pictures are missing or broken.
@@ -947,302 +932,298 @@ y un hombre afila a otro.»</translation>
 %1
 
 Looked in: %2</source>
-        <translation>Real Pentaro no puede arrancar: faltan imágenes o están dañadas.
-
-%1
-
-Se buscaron en: %2</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>Table</name>
     <message>
         <source>Real Pentaro</source>
-        <translation>Real Pentaro</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Sound On</source>
-        <translation>Sonido sí</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Sound Off</source>
-        <translation>Sonido no</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Rolls</source>
-        <translation>Tiros</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>No sound device found</source>
-        <translation>No se encontró ningún dispositivo de sonido</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>shown</source>
-        <translation>visible</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Die %1</source>
-        <translation>Dado %1</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>, kept</source>
-        <translation>, apartado</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Rolls: %1</source>
-        <translation>Tiros: %1</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 enters %2 in %3, Game %4</source>
-        <translation>%1 anota %2 en %3, juego %4</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 enters %2 in Pentaro box %3, Game %4</source>
-        <translation>%1 anota %2 en la casilla Pentaro %3, juego %4</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Roll %1: %2</source>
-        <translation>Tiro %1: %2</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 rolls %2</source>
-        <translation>%1 tira %2</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>. Pentaro!</source>
-        <translation>. ¡Pentaro!</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 to play</source>
-        <translation>Le toca a %1</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Proverbs 27:17</source>
-        <translation>Proverbios 27:17</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Game 1</source>
-        <translation>Juego 1</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Game 2</source>
-        <translation>Juego 2</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Game 3</source>
-        <translation>Juego 3</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Game %1, Pentaro box %2</source>
-        <translation>Juego %1, casilla Pentaro %2</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Pentaro Chips:</source>
-        <translation>Fichas Pentaro:</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Chip, Game %1</source>
-        <translation>Ficha, juego %1</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 (key %2)</source>
-        <translation>%1 (tecla %2)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Click to put back</source>
-        <translation>Haz clic para devolverlo</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Click to keep</source>
-        <translation>Haz clic para apartarlo</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Roll</source>
-        <translation>Tirar</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Click to roll dice (Enter)</source>
-        <translation>Haz clic para tirar los dados (Intro)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation>Nuevo juego</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Click to begin new game (N)</source>
-        <translation>Haz clic para empezar una nueva partida (N)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>High Scores</source>
-        <translation>Récords</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Click to show high scores (S)</source>
-        <translation>Haz clic para ver los récords (S)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Enable/Disable Sound (M)</source>
-        <translation>Activar/desactivar el sonido (M)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Help</source>
-        <translation>Ayuda</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Click for help (F1)</source>
-        <translation>Haz clic para ver la ayuda (F1)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation>Pista</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Click for the best move (H)</source>
-        <translation>Haz clic para ver la mejor jugada (H)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Exit The Program</source>
-        <translation>Salir del programa</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Exit The Program (Ctrl+Q)</source>
-        <translation>Salir del programa (Ctrl+Q)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Next player</source>
-        <translation>Siguiente jugador</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The computer cannot play: %1</source>
-        <translation>El ordenador no puede jugar: %1</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 keeps %2</source>
-        <translation>%1 aparta %2</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> and </source>
-        <translation> y </translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Roll the dice.</source>
-        <translation>Tira los dados.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Roll all five dice.</source>
-        <translation>Tira los cinco dados.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Keep %1 (%2 %3), roll the rest.</source>
-        <translation>Aparta %1 (%2 %3) y tira el resto.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>die</source>
-        <translation>dado</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>dice</source>
-        <translation>dados</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Pentaro box %1</source>
-        <translation>casilla Pentaro %1</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Take Game %1, %2: %3 points.</source>
-        <translation>Anota en el juego %1, %2: %3 puntos.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>With best play: %1 expected.</source>
-        <translation>Con la mejor jugada: %1 esperados.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Estimate: about %1 (heuristic).</source>
-        <translation>Estimación: unos %1 (heurística).</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The hint is off: %1</source>
-        <translation>La pista no está disponible: %1</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> Hints keep this game out of the high scores.</source>
-        <translation> Las pistas dejan esta partida fuera de los récords.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Game %1, %2</source>
-        <translation>Juego %1, %2</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>would score </source>
-        <translation>daría </translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>not played</source>
-        <translation>sin jugar</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>suggested</source>
-        <translation>sugerida</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Previews on</source>
-        <translation>Vista previa activada</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Previews off</source>
-        <translation>Vista previa desactivada</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Show this card (Ctrl+%1)</source>
-        <translation>Mostrar esta hoja (Ctrl+%1)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>on turn</source>
-        <translation>en turno</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Status</source>
-        <translation>Estado</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>↶ Undo</source>
-        <translation>↶ Atrás</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation>Deshacer</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Take back the last entry (Ctrl+Z)</source>
-        <translation>Deshacer la última anotación (Ctrl+Z)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Entry taken back</source>
-        <translation>Anotación deshecha</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Smaller (Ctrl+Minus)</source>
-        <translation>Más pequeño (Ctrl+Menos)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Zoom; back to 100 % (Ctrl+0)</source>
-        <translation>Zoom; volver al 100 % (Ctrl+0)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Larger (Ctrl+Plus)</source>
-        <translation>Más grande (Ctrl+Más)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Smaller</source>
-        <translation>Más pequeño</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Larger</source>
-        <translation>Más grande</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Zoom %1 %</source>
-        <translation>Zoom %1 %</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>the solved game is not at hand.</source>
-        <translation>la partie résolue n’est pas disponible.</translation>
+        <translation>la solution du jeu n’est pas disponible.</translation>
     </message>
     <message>
         <source>The dice are still rolling.</source>
