@@ -5,216 +5,217 @@
     <name>Advisor</name>
     <message>
         <source>No turn to advise on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun tour à conseiller.</translation>
     </message>
     <message>
         <source>the solved game is not at hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>la solution du jeu n’est pas disponible.</translation>
     </message>
     <message>
         <source>The dice are still rolling.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les dés roulent encore.</translation>
     </message>
     <message>
         <source>This card is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette grille est complète.</translation>
     </message>
     <message>
         <source>Not every move of this game was seen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les coups de cette partie n’ont pas été vus.</translation>
     </message>
     <message>
         <source>A move of this game is one the advisor does not know.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un coup de cette partie est inconnu du conseiller.</translation>
     </message>
 </context>
 <context>
     <name>Card</name>
     <message>
         <source>Ones</source>
-        <translation type="unfinished"></translation>
+        <translation>As</translation>
     </message>
     <message>
         <source>Twos</source>
-        <translation type="unfinished"></translation>
+        <translation>Deux</translation>
     </message>
     <message>
         <source>Threes</source>
-        <translation type="unfinished"></translation>
+        <translation>Trois</translation>
     </message>
     <message>
         <source>Fours</source>
-        <translation type="unfinished"></translation>
+        <translation>Quatre</translation>
     </message>
     <message>
         <source>Fives</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinq</translation>
     </message>
     <message>
         <source>Sixes</source>
-        <translation type="unfinished"></translation>
+        <translation>Six</translation>
     </message>
     <message>
         <source>Sub Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-total</translation>
     </message>
     <message>
         <source>Bonus (if 63)  35pts</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus (si 63) 35pts</translation>
     </message>
     <message>
         <source>Upper Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total haut</translation>
     </message>
     <message>
         <source>3 of a kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Brelan</translation>
     </message>
     <message>
         <source>4 of a kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Carré</translation>
     </message>
     <message>
         <source>Full House</source>
-        <translation type="unfinished"></translation>
+        <translation>Full</translation>
     </message>
     <message>
         <source>Small Straight</source>
-        <translation type="unfinished"></translation>
+        <translation>Petite suite</translation>
     </message>
     <message>
         <source>Large Straight</source>
-        <translation type="unfinished"></translation>
+        <translation>Grande suite</translation>
     </message>
     <message>
         <source>Pentaro</source>
-        <translation type="unfinished"></translation>
+        <translation>Pentaro</translation>
     </message>
     <message>
         <source>Chance</source>
-        <translation type="unfinished"></translation>
+        <translation>Chance</translation>
     </message>
     <message>
         <source>Lower Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total bas</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source> (row %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (ligne %1)</translation>
     </message>
     <message>
         <source>Game %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie %1, %2</translation>
     </message>
 </context>
 <context>
     <name>Celebration</name>
     <message>
         <source>Pentaro!</source>
-        <translation type="unfinished"></translation>
+        <translation>Pentaro !</translation>
     </message>
 </context>
 <context>
     <name>Confirm</name>
     <message>
         <source>Real Pentaro</source>
-        <translation type="unfinished"></translation>
+        <translation>Real Pentaro</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer</translation>
     </message>
     <message>
         <source>Confirm (Space or Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer (Espace ou Entrée)</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Cancel (Escape)</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler (Échap)</translation>
     </message>
 </context>
 <context>
     <name>Controls</name>
     <message>
         <source>checked</source>
-        <translation type="unfinished"></translation>
+        <translation>coché</translation>
     </message>
     <message>
         <source>unchecked</source>
-        <translation type="unfinished"></translation>
+        <translation>non coché</translation>
     </message>
 </context>
 <context>
     <name>Goodbye</name>
     <message>
         <source>Goodbye</source>
-        <translation type="unfinished"></translation>
+        <translation>Au revoir</translation>
     </message>
     <message>
         <source>&quot;Even a fool, when he keeps
 silent, is considered wise.&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>« L’insensé même, quand il se tait,
+passe pour sage. »</translation>
     </message>
 </context>
 <context>
     <name>Help</name>
     <message>
         <source>Real Pentaro Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Real Pentaro</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fini</translation>
     </message>
     <message>
         <source>Back to the game (Escape)</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour au jeu (Échap)</translation>
     </message>
     <message>
         <source>&lt;h1&gt;Real Pentaro Help&lt;/h1&gt;&lt;p&gt;The help file cannot be read: %1&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h1&gt;Aide de Real Pentaro&lt;/h1&gt;&lt;p&gt;Le fichier d’aide ne peut pas être lu : %1&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
     <name>HighScores</name>
     <message>
         <source>High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Records</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Reset the high scores (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer les records (Espace)</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fini</translation>
     </message>
     <message>
         <source>Back to the table (Enter or Escape)</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour à la table (Entrée ou Échap)</translation>
     </message>
 </context>
 <context>
     <name>Message</name>
     <message>
         <source>Real Pentaro</source>
-        <translation type="unfinished"></translation>
+        <translation>Real Pentaro</translation>
     </message>
 </context>
 <context>
@@ -223,708 +224,722 @@ silent, is considered wise.&quot;</source>
         <source>You must use a<byte value="xd"/>
 a Pentaro box<byte value="xd"/>
 first</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez d’abord<byte value="xd"/>
+utiliser une<byte value="xd"/>
+case Pentaro</translation>
     </message>
     <message>
         <source>One Pentaro in each<byte value="xd"/>
 column must be<byte value="xd"/>
 used first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un Pentaro dans chaque<byte value="xd"/>
+colonne doit d’abord<byte value="xd"/>
+être utilisé.</translation>
     </message>
     <message>
         <source>Wildcard denied:<byte value="xd"/>
 Upper section<byte value="xd"/>
 number not used</source>
-        <translation type="unfinished"></translation>
+        <translation>Joker refusé :<byte value="xd"/>
+le nombre du haut<byte value="xd"/>
+n’est pas utilisé</translation>
     </message>
     <message>
         <source>Wildcard denied:<byte value="xd"/>
 All like numbers not<byte value="xd"/>
 used in upper section</source>
-        <translation type="unfinished"></translation>
+        <translation>Joker refusé :<byte value="xd"/>
+les mêmes nombres du<byte value="xd"/>
+haut ne sont pas tous pris</translation>
     </message>
     <message>
         <source>The language setting<byte value="xd"/>
 is unknown: the<byte value="xd"/>
 desktop&apos;s is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue choisie<byte value="xd"/>
+est inconnue : celle<byte value="xd"/>
+du bureau est utilisée.</translation>
     </message>
     <message>
         <source>The Current Game<byte value="xd"/>
 Will Be Lost</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie en cours<byte value="xd"/>
+sera perdue</translation>
     </message>
     <message>
         <source>You Are About To<byte value="xd"/>
 Reset The High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous allez effacer<byte value="xd"/>
+les records</translation>
     </message>
     <message>
         <source>Some settings could not be read: defaults are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certains réglages n’ont pas pu être lus : les valeurs par défaut sont utilisées.</translation>
     </message>
     <message>
         <source>Settings cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réglages ne peuvent pas être enregistrés.</translation>
     </message>
     <message>
         <source>Settings cannot be read or saved: defaults are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réglages ne peuvent être ni lus ni enregistrés : les valeurs par défaut sont utilisées.</translation>
     </message>
 </context>
 <context>
     <name>NewGame</name>
     <message>
         <source>Person</source>
-        <translation type="unfinished"></translation>
+        <translation>Humain</translation>
     </message>
     <message>
         <source>Computer, Easy</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinateur, facile</translation>
     </message>
     <message>
         <source>Computer, Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinateur, moyen</translation>
     </message>
     <message>
         <source>Computer, Hard</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinateur, difficile</translation>
     </message>
     <message>
         <source>Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>Lent</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapide</translation>
     </message>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur %1</translation>
     </message>
     <message>
         <source>Language: as the desktop (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue : celle du bureau (%1)</translation>
     </message>
     <message>
         <source>Language: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue : %1</translation>
     </message>
     <message>
         <source>The game&apos;s language: press to change (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue du jeu : appuyez pour changer (Espace)</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau jeu</translation>
     </message>
     <message numerus="yes">
         <source>%n player(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n joueur</numerusform>
+            <numerusform>%n joueurs</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Espace)</translation>
     </message>
     <message>
         <source>Name of player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du joueur %1</translation>
     </message>
     <message>
         <source>Who plays this seat: press to change (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>Qui joue à cette place : appuyez pour changer (Espace)</translation>
     </message>
     <message>
         <source>Three columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Trois colonnes</translation>
     </message>
     <message>
         <source>One column</source>
-        <translation type="unfinished"></translation>
+        <translation>Une colonne</translation>
     </message>
     <message>
         <source>How fast the computer plays: press to change (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse de l’ordinateur : appuyez pour changer (Espace)</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fini</translation>
     </message>
     <message>
         <source>Start the game (Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencer la partie (Entrée)</translation>
     </message>
     <message>
         <source>Player %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur %1 : %2</translation>
     </message>
     <message>
         <source>Computer pace: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse de l’ordinateur : %1</translation>
     </message>
 </context>
 <context>
     <name>Pictures</name>
     <message>
         <source>KEPT</source>
-        <translation type="unfinished"></translation>
+        <translation>GARDÉS</translation>
     </message>
     <message>
         <source>ROLL</source>
-        <translation type="unfinished"></translation>
+        <translation>LANCER</translation>
     </message>
     <message>
         <source>Next Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Au suivant</translation>
     </message>
     <message>
         <source>Person</source>
-        <translation type="unfinished"></translation>
+        <translation>Humain</translation>
     </message>
     <message>
         <source>Easy</source>
-        <translation type="unfinished"></translation>
+        <translation>Facile</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyen</translation>
     </message>
     <message>
         <source>Hard</source>
-        <translation type="unfinished"></translation>
+        <translation>Difficile</translation>
     </message>
     <message>
         <source>Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>Lent</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapide</translation>
     </message>
     <message>
         <source>Roll</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau jeu</translation>
     </message>
     <message>
         <source>High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Records</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fini</translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Conseil</translation>
     </message>
     <message>
         <source>Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse</translation>
     </message>
     <message>
         <source>Sound On</source>
-        <translation type="unfinished"></translation>
+        <translation>Son activé</translation>
     </message>
     <message>
         <source>Sound Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Son coupé</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Son</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>five dice  •  one card  •  up to four players</source>
-        <translation type="unfinished"></translation>
+        <translation>cinq dés  •  une grille  •  jusqu’à quatre joueurs</translation>
     </message>
     <message>
         <source>Who is playing?</source>
-        <translation type="unfinished"></translation>
+        <translation>Qui joue ?</translation>
     </message>
     <message>
         <source>Played by</source>
-        <translation type="unfinished"></translation>
+        <translation>Joué par</translation>
     </message>
     <message>
         <source>Which game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle partie ?</translation>
     </message>
     <message>
         <source>Computer pace</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse de jeu</translation>
     </message>
     <message>
         <source>Three columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Trois colonnes</translation>
     </message>
     <message>
         <source>scored x1, x2, x3</source>
-        <translation type="unfinished"></translation>
+        <translation>comptées x1, x2, x3</translation>
     </message>
     <message>
         <source>One column</source>
-        <translation type="unfinished"></translation>
+        <translation>Une colonne</translation>
     </message>
     <message>
         <source>a single card</source>
-        <translation type="unfinished"></translation>
+        <translation>une seule grille</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>Three-Column Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie à trois colonnes</translation>
     </message>
     <message>
         <source>One-Column Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie à une colonne</translation>
     </message>
     <message>
         <source>Game over</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de partie</translation>
     </message>
     <message>
         <source>A new high score!</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nouveau record !</translation>
     </message>
     <message>
         <source>SCORE!</source>
-        <translation type="unfinished"></translation>
+        <translation>RECORD</translation>
     </message>
     <message>
         <source>HIGH</source>
-        <translation type="unfinished"></translation>
+        <translation>BRAVO</translation>
     </message>
     <message>
         <source>Score Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Grille de score</translation>
     </message>
 </context>
 <context>
     <name>Results</name>
     <message>
         <source>Game 1 Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total partie 1</translation>
     </message>
     <message>
         <source>Chips (x-100)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetons (x-100)</translation>
     </message>
     <message>
         <source>Game 2 Total (x-2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Total partie 2 (x-2)</translation>
     </message>
     <message>
         <source>Chips (x-200)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetons (x-200)</translation>
     </message>
     <message>
         <source>Game 3 Total (x-3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Total partie 3 (x-3)</translation>
     </message>
     <message>
         <source>Chips (x-300)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetons (x-300)</translation>
     </message>
     <message>
         <source>Grand Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total général</translation>
     </message>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de partie</translation>
     </message>
     <message>
         <source>player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>joueur %1</translation>
     </message>
     <message>
         <source>Click On Names To See Scorecard</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur un nom pour voir sa grille</translation>
     </message>
     <message>
         <source>Or Tab to a name and press Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ou Tab jusqu’à un nom puis Entrée</translation>
     </message>
     <message>
         <source>A new high score!</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nouveau record !</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fini</translation>
     </message>
     <message>
         <source>On to the high scores (Enter or Escape)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers les records (Entrée ou Échap)</translation>
     </message>
     <message>
         <source>Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse</translation>
     </message>
     <message>
         <source>How far each decision was from best play, and the luck of the dice</source>
-        <translation type="unfinished"></translation>
+        <translation>L’écart de chaque décision avec le meilleur jeu, et la chance aux dés</translation>
     </message>
     <message>
         <source>The Winner is:  </source>
-        <translation type="unfinished"></translation>
+        <translation>Le gagnant est :  </translation>
     </message>
     <message>
         <source>Player %1, computer, %2: press Enter to see the score card</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur %1, ordinateur, %2 : appuyez sur Entrée pour voir la grille</translation>
     </message>
     <message>
         <source>Player %1: press Enter to see the score card</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur %1 : appuyez sur Entrée pour voir la grille</translation>
     </message>
     <message>
         <source>computer, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ordinateur, %1</translation>
     </message>
     <message>
         <source>%1: computer, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : ordinateur, %2</translation>
     </message>
     <message>
         <source>%1&apos;s score card (Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Grille de %1 (Entrée)</translation>
     </message>
     <message>
         <source>Best play averages %1 points a game: your %2 is %3 %4 it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le meilleur jeu fait en moyenne %1 points par partie : vos %2 points sont %3 %4.</translation>
     </message>
     <message>
         <source>below</source>
-        <translation type="unfinished"></translation>
+        <translation>en dessous</translation>
     </message>
     <message>
         <source>above</source>
-        <translation type="unfinished"></translation>
+        <translation>au-dessus</translation>
     </message>
 </context>
 <context>
     <name>Resume</name>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> et </translation>
     </message>
     <message>
         <source>Continue the game of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuer la partie de %1 ?</translation>
     </message>
 </context>
 <context>
     <name>Review</name>
     <message>
         <source>Game Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse de la partie</translation>
     </message>
     <message>
         <source>Review of</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse de</translation>
     </message>
     <message>
         <source>Decisions, most costly first</source>
-        <translation type="unfinished"></translation>
+        <translation>Décisions, les plus coûteuses d’abord</translation>
     </message>
     <message>
         <source>Turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Tour</translation>
     </message>
     <message>
         <source>Roll</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer</translation>
     </message>
     <message>
         <source>Dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Dés</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre coup</translation>
     </message>
     <message>
         <source>Best play</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleur coup</translation>
     </message>
     <message>
         <source>Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Coût</translation>
     </message>
     <message>
         <source>Back (Enter or Escape)</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour (Entrée ou Échap)</translation>
     </message>
     <message>
         <source>The position</source>
-        <translation type="unfinished"></translation>
+        <translation>La position</translation>
     </message>
     <message>
         <source>. Dice: </source>
-        <translation type="unfinished"></translation>
+        <translation>. Dés : </translation>
     </message>
     <message>
         <source>Select a decision
 to see its position</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez une décision
+pour voir sa position</translation>
     </message>
     <message>
         <source>Turn %1, roll %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tour %1, lancer %2</translation>
     </message>
     <message>
         <source>Bonus (63)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus (63)</translation>
     </message>
     <message>
         <source>red: your choice</source>
-        <translation type="unfinished"></translation>
+        <translation>rouge : votre choix</translation>
     </message>
     <message>
         <source>green: best play</source>
-        <translation type="unfinished"></translation>
+        <translation>vert : meilleur coup</translation>
     </message>
     <message>
         <source>The game&apos;s course</source>
-        <translation type="unfinished"></translation>
+        <translation>Le cours de la partie</translation>
     </message>
     <message>
         <source>estimated </source>
-        <translation type="unfinished"></translation>
+        <translation>environ </translation>
     </message>
     <message>
         <source>Start: %1expected %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Départ : attendu %1%2.</translation>
     </message>
     <message>
         <source>Turn %1: %2expected %3, banked %4, cost %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tour %1 : attendu %2%3, acquis %4, coût %5.</translation>
     </message>
     <message>
         <source>turn</source>
-        <translation type="unfinished"></translation>
+        <translation>tour</translation>
     </message>
     <message>
         <source>expected with best play</source>
-        <translation type="unfinished"></translation>
+        <translation>attendu avec le meilleur jeu</translation>
     </message>
     <message>
         <source>banked</source>
-        <translation type="unfinished"></translation>
+        <translation>acquis</translation>
     </message>
     <message>
         <source>costliest turns</source>
-        <translation type="unfinished"></translation>
+        <translation>tours les plus coûteux</translation>
     </message>
     <message>
         <source>rolls all five</source>
-        <translation type="unfinished"></translation>
+        <translation>relancer les cinq</translation>
     </message>
     <message>
         <source>rolled all five</source>
-        <translation type="unfinished"></translation>
+        <translation>relancé les cinq</translation>
     </message>
     <message>
         <source>keeps </source>
-        <translation type="unfinished"></translation>
+        <translation>garder </translation>
     </message>
     <message>
         <source>kept </source>
-        <translation type="unfinished"></translation>
+        <translation>gardé </translation>
     </message>
     <message>
         <source>enters </source>
-        <translation type="unfinished"></translation>
+        <translation>inscrire </translation>
     </message>
     <message>
         <source>entered </source>
-        <translation type="unfinished"></translation>
+        <translation>inscrit </translation>
     </message>
     <message>
         <source>Pentaro box %1</source>
-        <translation type="unfinished"></translation>
+        <translation>case Pentaro %1</translation>
     </message>
     <message>
         <source> in Game %1</source>
-        <translation type="unfinished"></translation>
+        <translation> dans la partie %1</translation>
     </message>
     <message>
         <source>No review of this game: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas d’analyse de cette partie : %1</translation>
     </message>
     <message>
         <source>an estimated </source>
-        <translation type="unfinished"></translation>
+        <translation>environ </translation>
     </message>
     <message>
         <source>Best play from the start expects %1%2. Your decisions cost %1%3 points and the dice gave you %1%4: %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le meilleur jeu attend dès le départ %1%2. Vos décisions ont coûté %1%3 points et les dés vous ont donné %1%4 : %5.</translation>
     </message>
     <message>
         <source>the same</source>
-        <translation type="unfinished"></translation>
+        <translation>le même</translation>
     </message>
     <message>
         <source>best play too</source>
-        <translation type="unfinished"></translation>
+        <translation>meilleur coup aussi</translation>
     </message>
     <message>
         <source>best </source>
-        <translation type="unfinished"></translation>
+        <translation>meilleur coup : </translation>
     </message>
     <message>
         <source>Turn %1, roll %2: %3 %4 %5 (%6)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tour %1, lancer %2 : %3 %4 %5 (%6)</translation>
     </message>
 </context>
 <context>
     <name>Rules</name>
     <message>
         <source>Roll the dice first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancez d’abord les dés.</translation>
     </message>
     <message>
         <source>That box is filled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette case est remplie.</translation>
     </message>
     <message>
         <source>Game 2 is not played in a one-column game.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie 2 ne se joue pas dans une partie à une colonne.</translation>
     </message>
     <message>
         <source>Game 3 is not played in a one-column game.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie 3 ne se joue pas dans une partie à une colonne.</translation>
     </message>
     <message>
         <source>Wait for the next player.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attendez le joueur suivant.</translation>
     </message>
     <message>
         <source>Start a game with New Game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencez une partie avec Nouveau jeu.</translation>
     </message>
     <message>
         <source>Press New Game to start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur Nouveau jeu pour commencer.</translation>
     </message>
 </context>
 <context>
     <name>ScoreCard</name>
     <message>
         <source>Score Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Grille de score</translation>
     </message>
     <message>
         <source>Game %1, Pentaro box %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie %1, case Pentaro %2</translation>
     </message>
     <message>
         <source>Pentaro Chips:</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetons Pentaro :</translation>
     </message>
     <message>
         <source>Chip, Game %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeton, partie %1</translation>
     </message>
     <message>
         <source>Chips, Game %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetons, partie %1</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fini</translation>
     </message>
     <message>
         <source>Back to the results (Enter or Escape)</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour aux résultats (Entrée ou Échap)</translation>
     </message>
     <message>
         <source>Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse</translation>
     </message>
     <message>
         <source>How far each decision was from best play, and the luck of the dice</source>
-        <translation type="unfinished"></translation>
+        <translation>L’écart de chaque décision avec le meilleur jeu, et la chance aux dés</translation>
     </message>
     <message>
         <source>shown</source>
-        <translation type="unfinished"></translation>
+        <translation>affiché</translation>
     </message>
 </context>
 <context>
     <name>Seats</name>
     <message>
         <source>Person</source>
-        <translation type="unfinished"></translation>
+        <translation>Humain</translation>
     </message>
     <message>
         <source>Easy</source>
-        <translation type="unfinished"></translation>
+        <translation>Facile</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyen</translation>
     </message>
     <message>
         <source>Hard</source>
-        <translation type="unfinished"></translation>
+        <translation>Difficile</translation>
     </message>
 </context>
 <context>
     <name>Splash</name>
     <message>
         <source>Splash</source>
-        <translation type="unfinished"></translation>
+        <translation>Accueil</translation>
     </message>
     <message>
         <source>&quot;Iron sharpens iron, so
 one man sharpens another.&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>« Le fer aiguise le fer,
+un homme en aiguise un autre. »</translation>
     </message>
 </context>
 <context>
     <name>Start</name>
     <message>
         <source>Real Pentaro</source>
-        <translation type="unfinished"></translation>
+        <translation>Real Pentaro</translation>
     </message>
     <message>
         <source>Real Pentaro cannot start: pictures are missing or broken.
@@ -932,298 +947,302 @@ one man sharpens another.&quot;</source>
 %1
 
 Looked in: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Real Pentaro ne peut pas démarrer : des images manquent ou sont abîmées.
+
+%1
+
+Cherchées dans : %2</translation>
     </message>
 </context>
 <context>
     <name>Table</name>
     <message>
         <source>Real Pentaro</source>
-        <translation type="unfinished"></translation>
+        <translation>Real Pentaro</translation>
     </message>
     <message>
         <source>Sound On</source>
-        <translation type="unfinished"></translation>
+        <translation>Son activé</translation>
     </message>
     <message>
         <source>Sound Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Son coupé</translation>
     </message>
     <message>
         <source>Rolls</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancers</translation>
     </message>
     <message>
         <source>No sound device found</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun périphérique audio trouvé</translation>
     </message>
     <message>
         <source>shown</source>
-        <translation type="unfinished"></translation>
+        <translation>affiché</translation>
     </message>
     <message>
         <source>Die %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dé %1</translation>
     </message>
     <message>
         <source>, kept</source>
-        <translation type="unfinished"></translation>
+        <translation>, gardé</translation>
     </message>
     <message>
         <source>Rolls: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancers : %1</translation>
     </message>
     <message>
         <source>%1 enters %2 in %3, Game %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 inscrit %2 en %3, partie %4</translation>
     </message>
     <message>
         <source>%1 enters %2 in Pentaro box %3, Game %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 inscrit %2 dans la case Pentaro %3, partie %4</translation>
     </message>
     <message>
         <source>Roll %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer %1 : %2</translation>
     </message>
     <message>
         <source>%1 rolls %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lance %2</translation>
     </message>
     <message>
         <source>. Pentaro!</source>
-        <translation type="unfinished"></translation>
+        <translation>. Pentaro !</translation>
     </message>
     <message>
         <source>%1 to play</source>
-        <translation type="unfinished"></translation>
+        <translation>À %1 de jouer</translation>
     </message>
     <message>
         <source>Proverbs 27:17</source>
-        <translation type="unfinished"></translation>
+        <translation>Proverbes 27:17</translation>
     </message>
     <message>
         <source>Game 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie 1</translation>
     </message>
     <message>
         <source>Game 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie 2</translation>
     </message>
     <message>
         <source>Game 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie 3</translation>
     </message>
     <message>
         <source>Game %1, Pentaro box %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie %1, case Pentaro %2</translation>
     </message>
     <message>
         <source>Pentaro Chips:</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetons Pentaro :</translation>
     </message>
     <message>
         <source>Chip, Game %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeton, partie %1</translation>
     </message>
     <message>
         <source>%1 (key %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (touche %2)</translation>
     </message>
     <message>
         <source>Click to put back</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour remettre</translation>
     </message>
     <message>
         <source>Click to keep</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour garder</translation>
     </message>
     <message>
         <source>Roll</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer</translation>
     </message>
     <message>
         <source>Click to roll dice (Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour lancer les dés (Entrée)</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau jeu</translation>
     </message>
     <message>
         <source>Click to begin new game (N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour une nouvelle partie (N)</translation>
     </message>
     <message>
         <source>High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Records</translation>
     </message>
     <message>
         <source>Click to show high scores (S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour voir les records (S)</translation>
     </message>
     <message>
         <source>Enable/Disable Sound (M)</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer/couper le son (M)</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Click for help (F1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour l’aide (F1)</translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Conseil</translation>
     </message>
     <message>
         <source>Click for the best move (H)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour le meilleur coup (H)</translation>
     </message>
     <message>
         <source>Exit The Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter le jeu</translation>
     </message>
     <message>
         <source>Exit The Program (Ctrl+Q)</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter le jeu (Ctrl+Q)</translation>
     </message>
     <message>
         <source>Next player</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur suivant</translation>
     </message>
     <message>
         <source>The computer cannot play: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L’ordinateur ne peut pas jouer : %1</translation>
     </message>
     <message>
         <source>%1 keeps %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 garde %2</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> et </translation>
     </message>
     <message>
         <source>Roll the dice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancez les dés.</translation>
     </message>
     <message>
         <source>Roll all five dice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Relancez les cinq dés.</translation>
     </message>
     <message>
         <source>Keep %1 (%2 %3), roll the rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gardez %1 (%2 %3), relancez le reste.</translation>
     </message>
     <message>
         <source>die</source>
-        <translation type="unfinished"></translation>
+        <translation>dé</translation>
     </message>
     <message>
         <source>dice</source>
-        <translation type="unfinished"></translation>
+        <translation>dés</translation>
     </message>
     <message>
         <source>Pentaro box %1</source>
-        <translation type="unfinished"></translation>
+        <translation>case Pentaro %1</translation>
     </message>
     <message>
         <source>Take Game %1, %2: %3 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inscrivez dans la partie %1, %2 : %3 points.</translation>
     </message>
     <message>
         <source>With best play: %1 expected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec le meilleur jeu : %1 attendus.</translation>
     </message>
     <message>
         <source>Estimate: about %1 (heuristic).</source>
-        <translation type="unfinished"></translation>
+        <translation>Estimation : environ %1 (heuristique).</translation>
     </message>
     <message>
         <source>The hint is off: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le conseil n’est pas disponible : %1</translation>
     </message>
     <message>
         <source> Hints keep this game out of the high scores.</source>
-        <translation type="unfinished"></translation>
+        <translation> Les conseils excluent cette partie des records.</translation>
     </message>
     <message>
         <source>Game %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie %1, %2</translation>
     </message>
     <message>
         <source>would score </source>
-        <translation type="unfinished"></translation>
+        <translation>rapporterait </translation>
     </message>
     <message>
         <source>not played</source>
-        <translation type="unfinished"></translation>
+        <translation>pas jouée</translation>
     </message>
     <message>
         <source>suggested</source>
-        <translation type="unfinished"></translation>
+        <translation>suggérée</translation>
     </message>
     <message>
         <source>Previews on</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçus activés</translation>
     </message>
     <message>
         <source>Previews off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçus désactivés</translation>
     </message>
     <message>
         <source>Show this card (Ctrl+%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher cette grille (Ctrl+%1)</translation>
     </message>
     <message>
         <source>on turn</source>
-        <translation type="unfinished"></translation>
+        <translation>au tour</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>↶ Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Take back the last entry (Ctrl+Z)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprendre la dernière inscription (Ctrl+Z)</translation>
     </message>
     <message>
         <source>Entry taken back</source>
-        <translation type="unfinished"></translation>
+        <translation>Inscription reprise</translation>
     </message>
     <message>
         <source>Smaller (Ctrl+Minus)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus petit (Ctrl+Moins)</translation>
     </message>
     <message>
         <source>Zoom; back to 100 % (Ctrl+0)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom ; retour à 100 % (Ctrl+0)</translation>
     </message>
     <message>
         <source>Larger (Ctrl+Plus)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus grand (Ctrl+Plus)</translation>
     </message>
     <message>
         <source>Smaller</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus petit</translation>
     </message>
     <message>
         <source>Larger</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus grand</translation>
     </message>
     <message>
         <source>Zoom %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom %1 %</translation>
     </message>
 </context>
 </TS>

@@ -5,216 +5,217 @@
     <name>Advisor</name>
     <message>
         <source>No turn to advise on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun turno da consigliare.</translation>
     </message>
     <message>
         <source>the solved game is not at hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>la soluzione del gioco non è disponibile.</translation>
     </message>
     <message>
         <source>The dice are still rolling.</source>
-        <translation type="unfinished"></translation>
+        <translation>I dadi stanno ancora rotolando.</translation>
     </message>
     <message>
         <source>This card is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo foglio è completo.</translation>
     </message>
     <message>
         <source>Not every move of this game was seen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non tutte le mosse di questa partita sono state viste.</translation>
     </message>
     <message>
         <source>A move of this game is one the advisor does not know.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una mossa di questa partita è sconosciuta al consigliere.</translation>
     </message>
 </context>
 <context>
     <name>Card</name>
     <message>
         <source>Ones</source>
-        <translation type="unfinished"></translation>
+        <translation>Uno</translation>
     </message>
     <message>
         <source>Twos</source>
-        <translation type="unfinished"></translation>
+        <translation>Due</translation>
     </message>
     <message>
         <source>Threes</source>
-        <translation type="unfinished"></translation>
+        <translation>Tre</translation>
     </message>
     <message>
         <source>Fours</source>
-        <translation type="unfinished"></translation>
+        <translation>Quattro</translation>
     </message>
     <message>
         <source>Fives</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinque</translation>
     </message>
     <message>
         <source>Sixes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sei</translation>
     </message>
     <message>
         <source>Sub Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtotale</translation>
     </message>
     <message>
         <source>Bonus (if 63)  35pts</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus (se 63)  35pt</translation>
     </message>
     <message>
         <source>Upper Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale alto</translation>
     </message>
     <message>
         <source>3 of a kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Tris</translation>
     </message>
     <message>
         <source>4 of a kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Poker</translation>
     </message>
     <message>
         <source>Full House</source>
-        <translation type="unfinished"></translation>
+        <translation>Full</translation>
     </message>
     <message>
         <source>Small Straight</source>
-        <translation type="unfinished"></translation>
+        <translation>Scala minore</translation>
     </message>
     <message>
         <source>Large Straight</source>
-        <translation type="unfinished"></translation>
+        <translation>Scala maggiore</translation>
     </message>
     <message>
         <source>Pentaro</source>
-        <translation type="unfinished"></translation>
+        <translation>Pentaro</translation>
     </message>
     <message>
         <source>Chance</source>
-        <translation type="unfinished"></translation>
+        <translation>Chance</translation>
     </message>
     <message>
         <source>Lower Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale basso</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punti</translation>
     </message>
     <message>
         <source> (row %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (riga %1)</translation>
     </message>
     <message>
         <source>Game %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Partita %1, %2</translation>
     </message>
 </context>
 <context>
     <name>Celebration</name>
     <message>
         <source>Pentaro!</source>
-        <translation type="unfinished"></translation>
+        <translation>Pentaro!</translation>
     </message>
 </context>
 <context>
     <name>Confirm</name>
     <message>
         <source>Real Pentaro</source>
-        <translation type="unfinished"></translation>
+        <translation>Real Pentaro</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Conferma</translation>
     </message>
     <message>
         <source>Confirm (Space or Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Conferma (Spazio o Invio)</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Cancel (Escape)</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla (Esc)</translation>
     </message>
 </context>
 <context>
     <name>Controls</name>
     <message>
         <source>checked</source>
-        <translation type="unfinished"></translation>
+        <translation>selezionato</translation>
     </message>
     <message>
         <source>unchecked</source>
-        <translation type="unfinished"></translation>
+        <translation>non selezionato</translation>
     </message>
 </context>
 <context>
     <name>Goodbye</name>
     <message>
         <source>Goodbye</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrivederci</translation>
     </message>
     <message>
         <source>&quot;Even a fool, when he keeps
 silent, is considered wise.&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«Anche lo stolto, se tace,
+passa per saggio.»</translation>
     </message>
 </context>
 <context>
     <name>Help</name>
     <message>
         <source>Real Pentaro Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida di Real Pentaro</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fatto</translation>
     </message>
     <message>
         <source>Back to the game (Escape)</source>
-        <translation type="unfinished"></translation>
+        <translation>Torna al gioco (Esc)</translation>
     </message>
     <message>
         <source>&lt;h1&gt;Real Pentaro Help&lt;/h1&gt;&lt;p&gt;The help file cannot be read: %1&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h1&gt;Guida di Real Pentaro&lt;/h1&gt;&lt;p&gt;Il file della guida non si può leggere: %1&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
     <name>HighScores</name>
     <message>
         <source>High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Record</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Azzera</translation>
     </message>
     <message>
         <source>Reset the high scores (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>Azzera i record (Spazio)</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fatto</translation>
     </message>
     <message>
         <source>Back to the table (Enter or Escape)</source>
-        <translation type="unfinished"></translation>
+        <translation>Torna al tavolo (Invio o Esc)</translation>
     </message>
 </context>
 <context>
     <name>Message</name>
     <message>
         <source>Real Pentaro</source>
-        <translation type="unfinished"></translation>
+        <translation>Real Pentaro</translation>
     </message>
 </context>
 <context>
@@ -223,708 +224,722 @@ silent, is considered wise.&quot;</source>
         <source>You must use a<byte value="xd"/>
 a Pentaro box<byte value="xd"/>
 first</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima devi usare<byte value="xd"/>
+una casella<byte value="xd"/>
+Pentaro</translation>
     </message>
     <message>
         <source>One Pentaro in each<byte value="xd"/>
 column must be<byte value="xd"/>
 used first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima va usato<byte value="xd"/>
+un Pentaro in<byte value="xd"/>
+ogni colonna.</translation>
     </message>
     <message>
         <source>Wildcard denied:<byte value="xd"/>
 Upper section<byte value="xd"/>
 number not used</source>
-        <translation type="unfinished"></translation>
+        <translation>Jolly negato:<byte value="xd"/>
+il numero in alto<byte value="xd"/>
+non è usato</translation>
     </message>
     <message>
         <source>Wildcard denied:<byte value="xd"/>
 All like numbers not<byte value="xd"/>
 used in upper section</source>
-        <translation type="unfinished"></translation>
+        <translation>Jolly negato:<byte value="xd"/>
+non tutti i numeri<byte value="xd"/>
+in alto sono usati</translation>
     </message>
     <message>
         <source>The language setting<byte value="xd"/>
 is unknown: the<byte value="xd"/>
 desktop&apos;s is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lingua impostata<byte value="xd"/>
+è sconosciuta: si usa<byte value="xd"/>
+quella del desktop.</translation>
     </message>
     <message>
         <source>The Current Game<byte value="xd"/>
 Will Be Lost</source>
-        <translation type="unfinished"></translation>
+        <translation>La partita in corso<byte value="xd"/>
+andrà persa</translation>
     </message>
     <message>
         <source>You Are About To<byte value="xd"/>
 Reset The High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Stai per azzerare<byte value="xd"/>
+i record</translation>
     </message>
     <message>
         <source>Some settings could not be read: defaults are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcune impostazioni non si sono potute leggere: si usano i valori predefiniti.</translation>
     </message>
     <message>
         <source>Settings cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le impostazioni non si possono salvare.</translation>
     </message>
     <message>
         <source>Settings cannot be read or saved: defaults are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le impostazioni non si possono né leggere né salvare: si usano i valori predefiniti.</translation>
     </message>
 </context>
 <context>
     <name>NewGame</name>
     <message>
         <source>Person</source>
-        <translation type="unfinished"></translation>
+        <translation>Persona</translation>
     </message>
     <message>
         <source>Computer, Easy</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer, facile</translation>
     </message>
     <message>
         <source>Computer, Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer, medio</translation>
     </message>
     <message>
         <source>Computer, Hard</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer, difficile</translation>
     </message>
     <message>
         <source>Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>Lento</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normale</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Veloce</translation>
     </message>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatore %1</translation>
     </message>
     <message>
         <source>Language: as the desktop (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua: quella del desktop (%1)</translation>
     </message>
     <message>
         <source>Language: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua: %1</translation>
     </message>
     <message>
         <source>The game&apos;s language: press to change (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>La lingua del gioco: premi per cambiarla (Spazio)</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova partita</translation>
     </message>
     <message numerus="yes">
         <source>%n player(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n giocatore</numerusform>
+            <numerusform>%n giocatori</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Spazio)</translation>
     </message>
     <message>
         <source>Name of player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome del giocatore %1</translation>
     </message>
     <message>
         <source>Who plays this seat: press to change (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chi gioca a questo posto: premi per cambiare (Spazio)</translation>
     </message>
     <message>
         <source>Three columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Tre colonne</translation>
     </message>
     <message>
         <source>One column</source>
-        <translation type="unfinished"></translation>
+        <translation>Una colonna</translation>
     </message>
     <message>
         <source>How fast the computer plays: press to change (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>Quanto veloce gioca il computer: premi per cambiare (Spazio)</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fatto</translation>
     </message>
     <message>
         <source>Start the game (Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizia la partita (Invio)</translation>
     </message>
     <message>
         <source>Player %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatore %1: %2</translation>
     </message>
     <message>
         <source>Computer pace: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritmo del computer: %1</translation>
     </message>
 </context>
 <context>
     <name>Pictures</name>
     <message>
         <source>KEPT</source>
-        <translation type="unfinished"></translation>
+        <translation>TENUTI</translation>
     </message>
     <message>
         <source>ROLL</source>
-        <translation type="unfinished"></translation>
+        <translation>TIRA</translation>
     </message>
     <message>
         <source>Next Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Prossimo</translation>
     </message>
     <message>
         <source>Person</source>
-        <translation type="unfinished"></translation>
+        <translation>Persona</translation>
     </message>
     <message>
         <source>Easy</source>
-        <translation type="unfinished"></translation>
+        <translation>Facile</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Medio</translation>
     </message>
     <message>
         <source>Hard</source>
-        <translation type="unfinished"></translation>
+        <translation>Difficile</translation>
     </message>
     <message>
         <source>Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>Lento</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normale</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Veloce</translation>
     </message>
     <message>
         <source>Roll</source>
-        <translation type="unfinished"></translation>
+        <translation>Tira</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova partita</translation>
     </message>
     <message>
         <source>High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Record</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Conferma</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fatto</translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiuto</translation>
     </message>
     <message>
         <source>Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Analisi</translation>
     </message>
     <message>
         <source>Sound On</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio sì</translation>
     </message>
     <message>
         <source>Sound Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio no</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Azzera</translation>
     </message>
     <message>
         <source>five dice  •  one card  •  up to four players</source>
-        <translation type="unfinished"></translation>
+        <translation>cinque dadi  •  un foglio  •  fino a quattro giocatori</translation>
     </message>
     <message>
         <source>Who is playing?</source>
-        <translation type="unfinished"></translation>
+        <translation>Chi gioca?</translation>
     </message>
     <message>
         <source>Played by</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocato da</translation>
     </message>
     <message>
         <source>Which game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quale partita?</translation>
     </message>
     <message>
         <source>Computer pace</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritmo del computer</translation>
     </message>
     <message>
         <source>Three columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Tre colonne</translation>
     </message>
     <message>
         <source>scored x1, x2, x3</source>
-        <translation type="unfinished"></translation>
+        <translation>punti x1, x2, x3</translation>
     </message>
     <message>
         <source>One column</source>
-        <translation type="unfinished"></translation>
+        <translation>Una colonna</translation>
     </message>
     <message>
         <source>a single card</source>
-        <translation type="unfinished"></translation>
+        <translation>un solo foglio</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punti</translation>
     </message>
     <message>
         <source>Three-Column Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partita a tre colonne</translation>
     </message>
     <message>
         <source>One-Column Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partita a una colonna</translation>
     </message>
     <message>
         <source>Game over</source>
-        <translation type="unfinished"></translation>
+        <translation>Partita finita</translation>
     </message>
     <message>
         <source>A new high score!</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nuovo record!</translation>
     </message>
     <message>
         <source>SCORE!</source>
-        <translation type="unfinished"></translation>
+        <translation>RECORD</translation>
     </message>
     <message>
         <source>HIGH</source>
-        <translation type="unfinished"></translation>
+        <translation>NUOVO</translation>
     </message>
     <message>
         <source>Score Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Foglio punti</translation>
     </message>
 </context>
 <context>
     <name>Results</name>
     <message>
         <source>Game 1 Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale partita 1</translation>
     </message>
     <message>
         <source>Chips (x-100)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gettoni (x-100)</translation>
     </message>
     <message>
         <source>Game 2 Total (x-2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale partita 2 (x-2)</translation>
     </message>
     <message>
         <source>Chips (x-200)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gettoni (x-200)</translation>
     </message>
     <message>
         <source>Game 3 Total (x-3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale partita 3 (x-3)</translation>
     </message>
     <message>
         <source>Chips (x-300)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gettoni (x-300)</translation>
     </message>
     <message>
         <source>Grand Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale generale</translation>
     </message>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Partita finita</translation>
     </message>
     <message>
         <source>player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>giocatore %1</translation>
     </message>
     <message>
         <source>Click On Names To See Scorecard</source>
-        <translation type="unfinished"></translation>
+        <translation>Clicca su un nome per vedere il suo foglio</translation>
     </message>
     <message>
         <source>Or Tab to a name and press Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Oppure vai su un nome con Tab e premi Invio</translation>
     </message>
     <message>
         <source>A new high score!</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nuovo record!</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fatto</translation>
     </message>
     <message>
         <source>On to the high scores (Enter or Escape)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ai record (Invio o Esc)</translation>
     </message>
     <message>
         <source>Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Analisi</translation>
     </message>
     <message>
         <source>How far each decision was from best play, and the luck of the dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Quanto ogni decisione si è scostata dalla mossa migliore, e la fortuna ai dadi</translation>
     </message>
     <message>
         <source>The Winner is:  </source>
-        <translation type="unfinished"></translation>
+        <translation>Il vincitore è:  </translation>
     </message>
     <message>
         <source>Player %1, computer, %2: press Enter to see the score card</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatore %1, computer, %2: premi Invio per vedere il foglio punti</translation>
     </message>
     <message>
         <source>Player %1: press Enter to see the score card</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatore %1: premi Invio per vedere il foglio punti</translation>
     </message>
     <message>
         <source>computer, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>computer, %1</translation>
     </message>
     <message>
         <source>%1: computer, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: computer, %2</translation>
     </message>
     <message>
         <source>%1&apos;s score card (Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Foglio punti di %1 (Invio)</translation>
     </message>
     <message>
         <source>Best play averages %1 points a game: your %2 is %3 %4 it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il gioco migliore fa in media %1 punti a partita: i tuoi %2 punti sono %3 %4.</translation>
     </message>
     <message>
         <source>below</source>
-        <translation type="unfinished"></translation>
+        <translation>sotto</translation>
     </message>
     <message>
         <source>above</source>
-        <translation type="unfinished"></translation>
+        <translation>sopra</translation>
     </message>
 </context>
 <context>
     <name>Resume</name>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> e </translation>
     </message>
     <message>
         <source>Continue the game of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuare la partita di %1?</translation>
     </message>
 </context>
 <context>
     <name>Review</name>
     <message>
         <source>Game Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Analisi della partita</translation>
     </message>
     <message>
         <source>Review of</source>
-        <translation type="unfinished"></translation>
+        <translation>Analisi di</translation>
     </message>
     <message>
         <source>Decisions, most costly first</source>
-        <translation type="unfinished"></translation>
+        <translation>Decisioni, le più costose prima</translation>
     </message>
     <message>
         <source>Turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Turno</translation>
     </message>
     <message>
         <source>Roll</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiro</translation>
     </message>
     <message>
         <source>Dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Dadi</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Tua mossa</translation>
     </message>
     <message>
         <source>Best play</source>
-        <translation type="unfinished"></translation>
+        <translation>Mossa migliore</translation>
     </message>
     <message>
         <source>Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Costo</translation>
     </message>
     <message>
         <source>Back (Enter or Escape)</source>
-        <translation type="unfinished"></translation>
+        <translation>Indietro (Invio o Esc)</translation>
     </message>
     <message>
         <source>The position</source>
-        <translation type="unfinished"></translation>
+        <translation>La posizione</translation>
     </message>
     <message>
         <source>. Dice: </source>
-        <translation type="unfinished"></translation>
+        <translation>. Dadi: </translation>
     </message>
     <message>
         <source>Select a decision
 to see its position</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli una decisione
+per vederne la posizione</translation>
     </message>
     <message>
         <source>Turn %1, roll %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Turno %1, tiro %2</translation>
     </message>
     <message>
         <source>Bonus (63)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus (63)</translation>
     </message>
     <message>
         <source>red: your choice</source>
-        <translation type="unfinished"></translation>
+        <translation>rosso: la tua scelta</translation>
     </message>
     <message>
         <source>green: best play</source>
-        <translation type="unfinished"></translation>
+        <translation>verde: mossa migliore</translation>
     </message>
     <message>
         <source>The game&apos;s course</source>
-        <translation type="unfinished"></translation>
+        <translation>L’andamento della partita</translation>
     </message>
     <message>
         <source>estimated </source>
-        <translation type="unfinished"></translation>
+        <translation>circa </translation>
     </message>
     <message>
         <source>Start: %1expected %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizio: attesi %1%2.</translation>
     </message>
     <message>
         <source>Turn %1: %2expected %3, banked %4, cost %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Turno %1: attesi %2%3, incassati %4, costo %5.</translation>
     </message>
     <message>
         <source>turn</source>
-        <translation type="unfinished"></translation>
+        <translation>turno</translation>
     </message>
     <message>
         <source>expected with best play</source>
-        <translation type="unfinished"></translation>
+        <translation>atteso con il gioco migliore</translation>
     </message>
     <message>
         <source>banked</source>
-        <translation type="unfinished"></translation>
+        <translation>incassato</translation>
     </message>
     <message>
         <source>costliest turns</source>
-        <translation type="unfinished"></translation>
+        <translation>turni più costosi</translation>
     </message>
     <message>
         <source>rolls all five</source>
-        <translation type="unfinished"></translation>
+        <translation>ritirare tutti e cinque</translation>
     </message>
     <message>
         <source>rolled all five</source>
-        <translation type="unfinished"></translation>
+        <translation>hai ritirato tutti e cinque</translation>
     </message>
     <message>
         <source>keeps </source>
-        <translation type="unfinished"></translation>
+        <translation>tenere </translation>
     </message>
     <message>
         <source>kept </source>
-        <translation type="unfinished"></translation>
+        <translation>hai tenuto </translation>
     </message>
     <message>
         <source>enters </source>
-        <translation type="unfinished"></translation>
+        <translation>segnare </translation>
     </message>
     <message>
         <source>entered </source>
-        <translation type="unfinished"></translation>
+        <translation>hai segnato </translation>
     </message>
     <message>
         <source>Pentaro box %1</source>
-        <translation type="unfinished"></translation>
+        <translation>casella Pentaro %1</translation>
     </message>
     <message>
         <source> in Game %1</source>
-        <translation type="unfinished"></translation>
+        <translation> nella partita %1</translation>
     </message>
     <message>
         <source>No review of this game: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna analisi di questa partita: %1</translation>
     </message>
     <message>
         <source>an estimated </source>
-        <translation type="unfinished"></translation>
+        <translation>circa </translation>
     </message>
     <message>
         <source>Best play from the start expects %1%2. Your decisions cost %1%3 points and the dice gave you %1%4: %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il gioco migliore prevede dall’inizio %1%2. Le tue decisioni sono costate %1%3 punti e i dadi ti hanno dato %1%4: %5.</translation>
     </message>
     <message>
         <source>the same</source>
-        <translation type="unfinished"></translation>
+        <translation>lo stesso</translation>
     </message>
     <message>
         <source>best play too</source>
-        <translation type="unfinished"></translation>
+        <translation>anche la mossa migliore</translation>
     </message>
     <message>
         <source>best </source>
-        <translation type="unfinished"></translation>
+        <translation>meglio: </translation>
     </message>
     <message>
         <source>Turn %1, roll %2: %3 %4 %5 (%6)</source>
-        <translation type="unfinished"></translation>
+        <translation>Turno %1, tiro %2: %3 %4 %5 (%6)</translation>
     </message>
 </context>
 <context>
     <name>Rules</name>
     <message>
         <source>Roll the dice first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima tira i dadi.</translation>
     </message>
     <message>
         <source>That box is filled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quella casella è già piena.</translation>
     </message>
     <message>
         <source>Game 2 is not played in a one-column game.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partita 2 non si gioca nel gioco a una colonna.</translation>
     </message>
     <message>
         <source>Game 3 is not played in a one-column game.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partita 3 non si gioca nel gioco a una colonna.</translation>
     </message>
     <message>
         <source>Wait for the next player.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aspetta il prossimo giocatore.</translation>
     </message>
     <message>
         <source>Start a game with New Game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizia una partita con Nuova partita.</translation>
     </message>
     <message>
         <source>Press New Game to start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Premi Nuova partita per iniziare.</translation>
     </message>
 </context>
 <context>
     <name>ScoreCard</name>
     <message>
         <source>Score Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Foglio punti</translation>
     </message>
     <message>
         <source>Game %1, Pentaro box %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Partita %1, casella Pentaro %2</translation>
     </message>
     <message>
         <source>Pentaro Chips:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gettoni Pentaro:</translation>
     </message>
     <message>
         <source>Chip, Game %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gettone, partita %1</translation>
     </message>
     <message>
         <source>Chips, Game %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gettoni, partita %1</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fatto</translation>
     </message>
     <message>
         <source>Back to the results (Enter or Escape)</source>
-        <translation type="unfinished"></translation>
+        <translation>Torna ai risultati (Invio o Esc)</translation>
     </message>
     <message>
         <source>Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Analisi</translation>
     </message>
     <message>
         <source>How far each decision was from best play, and the luck of the dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Quanto ogni decisione si è scostata dalla mossa migliore, e la fortuna ai dadi</translation>
     </message>
     <message>
         <source>shown</source>
-        <translation type="unfinished"></translation>
+        <translation>visibile</translation>
     </message>
 </context>
 <context>
     <name>Seats</name>
     <message>
         <source>Person</source>
-        <translation type="unfinished"></translation>
+        <translation>Persona</translation>
     </message>
     <message>
         <source>Easy</source>
-        <translation type="unfinished"></translation>
+        <translation>Facile</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Medio</translation>
     </message>
     <message>
         <source>Hard</source>
-        <translation type="unfinished"></translation>
+        <translation>Difficile</translation>
     </message>
 </context>
 <context>
     <name>Splash</name>
     <message>
         <source>Splash</source>
-        <translation type="unfinished"></translation>
+        <translation>Benvenuto</translation>
     </message>
     <message>
         <source>&quot;Iron sharpens iron, so
 one man sharpens another.&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«Il ferro si affila col ferro,
+e l’uomo affina l’uomo.»</translation>
     </message>
 </context>
 <context>
     <name>Start</name>
     <message>
         <source>Real Pentaro</source>
-        <translation type="unfinished"></translation>
+        <translation>Real Pentaro</translation>
     </message>
     <message>
         <source>Real Pentaro cannot start: pictures are missing or broken.
@@ -932,298 +947,302 @@ one man sharpens another.&quot;</source>
 %1
 
 Looked in: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Real Pentaro non può partire: mancano immagini o sono danneggiate.
+
+%1
+
+Cercate in: %2</translation>
     </message>
 </context>
 <context>
     <name>Table</name>
     <message>
         <source>Real Pentaro</source>
-        <translation type="unfinished"></translation>
+        <translation>Real Pentaro</translation>
     </message>
     <message>
         <source>Sound On</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio sì</translation>
     </message>
     <message>
         <source>Sound Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio no</translation>
     </message>
     <message>
         <source>Rolls</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiri</translation>
     </message>
     <message>
         <source>No sound device found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun dispositivo audio trovato</translation>
     </message>
     <message>
         <source>shown</source>
-        <translation type="unfinished"></translation>
+        <translation>visibile</translation>
     </message>
     <message>
         <source>Die %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dado %1</translation>
     </message>
     <message>
         <source>, kept</source>
-        <translation type="unfinished"></translation>
+        <translation>, tenuto</translation>
     </message>
     <message>
         <source>Rolls: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiri: %1</translation>
     </message>
     <message>
         <source>%1 enters %2 in %3, Game %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 segna %2 in %3, partita %4</translation>
     </message>
     <message>
         <source>%1 enters %2 in Pentaro box %3, Game %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 segna %2 nella casella Pentaro %3, partita %4</translation>
     </message>
     <message>
         <source>Roll %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiro %1: %2</translation>
     </message>
     <message>
         <source>%1 rolls %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tira %2</translation>
     </message>
     <message>
         <source>. Pentaro!</source>
-        <translation type="unfinished"></translation>
+        <translation>. Pentaro!</translation>
     </message>
     <message>
         <source>%1 to play</source>
-        <translation type="unfinished"></translation>
+        <translation>Tocca a %1</translation>
     </message>
     <message>
         <source>Proverbs 27:17</source>
-        <translation type="unfinished"></translation>
+        <translation>Proverbi 27:17</translation>
     </message>
     <message>
         <source>Game 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Part. 1</translation>
     </message>
     <message>
         <source>Game 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Part. 2</translation>
     </message>
     <message>
         <source>Game 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Part. 3</translation>
     </message>
     <message>
         <source>Game %1, Pentaro box %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Partita %1, casella Pentaro %2</translation>
     </message>
     <message>
         <source>Pentaro Chips:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gettoni Pentaro:</translation>
     </message>
     <message>
         <source>Chip, Game %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gettone, partita %1</translation>
     </message>
     <message>
         <source>%1 (key %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (tasto %2)</translation>
     </message>
     <message>
         <source>Click to put back</source>
-        <translation type="unfinished"></translation>
+        <translation>Clicca per rimetterlo</translation>
     </message>
     <message>
         <source>Click to keep</source>
-        <translation type="unfinished"></translation>
+        <translation>Clicca per tenerlo</translation>
     </message>
     <message>
         <source>Roll</source>
-        <translation type="unfinished"></translation>
+        <translation>Tira</translation>
     </message>
     <message>
         <source>Click to roll dice (Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Clicca per tirare i dadi (Invio)</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova partita</translation>
     </message>
     <message>
         <source>Click to begin new game (N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Clicca per una nuova partita (N)</translation>
     </message>
     <message>
         <source>High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Record</translation>
     </message>
     <message>
         <source>Click to show high scores (S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Clicca per vedere i record (S)</translation>
     </message>
     <message>
         <source>Enable/Disable Sound (M)</source>
-        <translation type="unfinished"></translation>
+        <translation>Attiva/disattiva l’audio (M)</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida</translation>
     </message>
     <message>
         <source>Click for help (F1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Clicca per la guida (F1)</translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiuto</translation>
     </message>
     <message>
         <source>Click for the best move (H)</source>
-        <translation type="unfinished"></translation>
+        <translation>Clicca per la mossa migliore (H)</translation>
     </message>
     <message>
         <source>Exit The Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci dal programma</translation>
     </message>
     <message>
         <source>Exit The Program (Ctrl+Q)</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci dal programma (Ctrl+Q)</translation>
     </message>
     <message>
         <source>Next player</source>
-        <translation type="unfinished"></translation>
+        <translation>Prossimo giocatore</translation>
     </message>
     <message>
         <source>The computer cannot play: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il computer non può giocare: %1</translation>
     </message>
     <message>
         <source>%1 keeps %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiene %2</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> e </translation>
     </message>
     <message>
         <source>Roll the dice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tira i dadi.</translation>
     </message>
     <message>
         <source>Roll all five dice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritira tutti e cinque i dadi.</translation>
     </message>
     <message>
         <source>Keep %1 (%2 %3), roll the rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tieni %1 (%2 %3), ritira il resto.</translation>
     </message>
     <message>
         <source>die</source>
-        <translation type="unfinished"></translation>
+        <translation>dado</translation>
     </message>
     <message>
         <source>dice</source>
-        <translation type="unfinished"></translation>
+        <translation>dadi</translation>
     </message>
     <message>
         <source>Pentaro box %1</source>
-        <translation type="unfinished"></translation>
+        <translation>casella Pentaro %1</translation>
     </message>
     <message>
         <source>Take Game %1, %2: %3 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Segna nella partita %1, %2: %3 punti.</translation>
     </message>
     <message>
         <source>With best play: %1 expected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con il gioco migliore: %1 attesi.</translation>
     </message>
     <message>
         <source>Estimate: about %1 (heuristic).</source>
-        <translation type="unfinished"></translation>
+        <translation>Stima: circa %1 (euristica).</translation>
     </message>
     <message>
         <source>The hint is off: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L’aiuto non è disponibile: %1</translation>
     </message>
     <message>
         <source> Hints keep this game out of the high scores.</source>
-        <translation type="unfinished"></translation>
+        <translation> Gli aiuti escludono questa partita dai record.</translation>
     </message>
     <message>
         <source>Game %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Partita %1, %2</translation>
     </message>
     <message>
         <source>would score </source>
-        <translation type="unfinished"></translation>
+        <translation>farebbe </translation>
     </message>
     <message>
         <source>not played</source>
-        <translation type="unfinished"></translation>
+        <translation>non giocata</translation>
     </message>
     <message>
         <source>suggested</source>
-        <translation type="unfinished"></translation>
+        <translation>suggerita</translation>
     </message>
     <message>
         <source>Previews on</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteprime sì</translation>
     </message>
     <message>
         <source>Previews off</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteprime no</translation>
     </message>
     <message>
         <source>Show this card (Ctrl+%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra questo foglio (Ctrl+%1)</translation>
     </message>
     <message>
         <source>on turn</source>
-        <translation type="unfinished"></translation>
+        <translation>di turno</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato</translation>
     </message>
     <message>
         <source>↶ Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Take back the last entry (Ctrl+Z)</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla l’ultima registrazione (Ctrl+Z)</translation>
     </message>
     <message>
         <source>Entry taken back</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrazione annullata</translation>
     </message>
     <message>
         <source>Smaller (Ctrl+Minus)</source>
-        <translation type="unfinished"></translation>
+        <translation>Più piccolo (Ctrl+Meno)</translation>
     </message>
     <message>
         <source>Zoom; back to 100 % (Ctrl+0)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom; torna al 100 % (Ctrl+0)</translation>
     </message>
     <message>
         <source>Larger (Ctrl+Plus)</source>
-        <translation type="unfinished"></translation>
+        <translation>Più grande (Ctrl+Più)</translation>
     </message>
     <message>
         <source>Smaller</source>
-        <translation type="unfinished"></translation>
+        <translation>Più piccolo</translation>
     </message>
     <message>
         <source>Larger</source>
-        <translation type="unfinished"></translation>
+        <translation>Più grande</translation>
     </message>
     <message>
         <source>Zoom %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom %1 %</translation>
     </message>
 </context>
 </TS>
