@@ -395,7 +395,7 @@ topscores wissen</translation>
     </message>
     <message>
         <source>Next Player</source>
-        <translation>Volgende beurt</translation>
+        <translation>Volgende</translation>
     </message>
     <message>
         <source>Person</source>

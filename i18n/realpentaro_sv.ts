@@ -395,7 +395,7 @@ rensa topplistan</translation>
     </message>
     <message>
         <source>Next Player</source>
-        <translation>Nästa spelare</translation>
+        <translation>Nästa tur</translation>
     </message>
     <message>
         <source>Person</source>
@@ -539,7 +539,7 @@ rensa topplistan</translation>
     </message>
     <message>
         <source>SCORE!</source>
-        <translation>REKORD!</translation>
+        <translation>REKORD</translation>
     </message>
     <message>
         <source>HIGH</source>
