@@ -100,7 +100,7 @@
     </message>
     <message>
         <source>Score</source>
-        <translation>Body</translation>
+        <translation>Skóre</translation>
     </message>
     <message>
         <source> (row %1)</source>
@@ -520,7 +520,7 @@ smazat rekordy</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation>Body</translation>
+        <translation>Skóre</translation>
     </message>
     <message>
         <source>Three-Column Game</source>
