@@ -5,216 +5,217 @@
     <name>Advisor</name>
     <message>
         <source>No turn to advise on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Není tah, ke kterému by šlo radit.</translation>
     </message>
     <message>
         <source>the solved game is not at hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>propočítaná hra není k dispozici.</translation>
     </message>
     <message>
         <source>The dice are still rolling.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostky se ještě kutálejí.</translation>
     </message>
     <message>
         <source>This card is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tato karta je plná.</translation>
     </message>
     <message>
         <source>Not every move of this game was seen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne každý tah této hry byl zaznamenán.</translation>
     </message>
     <message>
         <source>A move of this game is one the advisor does not know.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeden z tahů této hry rádce nezná.</translation>
     </message>
 </context>
 <context>
     <name>Card</name>
     <message>
         <source>Ones</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedničky</translation>
     </message>
     <message>
         <source>Twos</source>
-        <translation type="unfinished"></translation>
+        <translation>Dvojky</translation>
     </message>
     <message>
         <source>Threes</source>
-        <translation type="unfinished"></translation>
+        <translation>Trojky</translation>
     </message>
     <message>
         <source>Fours</source>
-        <translation type="unfinished"></translation>
+        <translation>Čtyřky</translation>
     </message>
     <message>
         <source>Fives</source>
-        <translation type="unfinished"></translation>
+        <translation>Pětky</translation>
     </message>
     <message>
         <source>Sixes</source>
-        <translation type="unfinished"></translation>
+        <translation>Šestky</translation>
     </message>
     <message>
         <source>Sub Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Mezisoučet</translation>
     </message>
     <message>
         <source>Bonus (if 63)  35pts</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus (při 63)  35b</translation>
     </message>
     <message>
         <source>Upper Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Horní součet</translation>
     </message>
     <message>
         <source>3 of a kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Trojice</translation>
     </message>
     <message>
         <source>4 of a kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Čtveřice</translation>
     </message>
     <message>
         <source>Full House</source>
-        <translation type="unfinished"></translation>
+        <translation>Full house</translation>
     </message>
     <message>
         <source>Small Straight</source>
-        <translation type="unfinished"></translation>
+        <translation>Malá postupka</translation>
     </message>
     <message>
         <source>Large Straight</source>
-        <translation type="unfinished"></translation>
+        <translation>Velká postupka</translation>
     </message>
     <message>
         <source>Pentaro</source>
-        <translation type="unfinished"></translation>
+        <translation>Pentaro</translation>
     </message>
     <message>
         <source>Chance</source>
-        <translation type="unfinished"></translation>
+        <translation>Šance</translation>
     </message>
     <message>
         <source>Lower Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Dolní součet</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Skóre</translation>
     </message>
     <message>
         <source> (row %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (řádek %1)</translation>
     </message>
     <message>
         <source>Game %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Hra %1, %2</translation>
     </message>
 </context>
 <context>
     <name>Celebration</name>
     <message>
         <source>Pentaro!</source>
-        <translation type="unfinished"></translation>
+        <translation>Pentaro!</translation>
     </message>
 </context>
 <context>
     <name>Confirm</name>
     <message>
         <source>Real Pentaro</source>
-        <translation type="unfinished"></translation>
+        <translation>Real Pentaro</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Potvrdit</translation>
     </message>
     <message>
         <source>Confirm (Space or Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Potvrdit (mezerník nebo Enter)</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
     <message>
         <source>Cancel (Escape)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit (Escape)</translation>
     </message>
 </context>
 <context>
     <name>Controls</name>
     <message>
         <source>checked</source>
-        <translation type="unfinished"></translation>
+        <translation>zaškrtnuto</translation>
     </message>
     <message>
         <source>unchecked</source>
-        <translation type="unfinished"></translation>
+        <translation>nezaškrtnuto</translation>
     </message>
 </context>
 <context>
     <name>Goodbye</name>
     <message>
         <source>Goodbye</source>
-        <translation type="unfinished"></translation>
+        <translation>Na shledanou</translation>
     </message>
     <message>
         <source>&quot;Even a fool, when he keeps
 silent, is considered wise.&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>„I hlupák, když mlčí,
+je pokládán za moudrého.“</translation>
     </message>
 </context>
 <context>
     <name>Help</name>
     <message>
         <source>Real Pentaro Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Nápověda Real Pentaro</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Nápověda</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotovo</translation>
     </message>
     <message>
         <source>Back to the game (Escape)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zpět do hry (Escape)</translation>
     </message>
     <message>
         <source>&lt;h1&gt;Real Pentaro Help&lt;/h1&gt;&lt;p&gt;The help file cannot be read: %1&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h1&gt;Nápověda Real Pentaro&lt;/h1&gt;&lt;p&gt;Soubor nápovědy nelze přečíst: %1&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
     <name>HighScores</name>
     <message>
         <source>High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Rekordy</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Smazat</translation>
     </message>
     <message>
         <source>Reset the high scores (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>Smazat rekordy (mezerník)</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotovo</translation>
     </message>
     <message>
         <source>Back to the table (Enter or Escape)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zpět ke stolu (Enter nebo Escape)</translation>
     </message>
 </context>
 <context>
     <name>Message</name>
     <message>
         <source>Real Pentaro</source>
-        <translation type="unfinished"></translation>
+        <translation>Real Pentaro</translation>
     </message>
 </context>
 <context>
@@ -223,709 +224,723 @@ silent, is considered wise.&quot;</source>
         <source>You must use a<byte value="xd"/>
 a Pentaro box<byte value="xd"/>
 first</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejdřív musíš<byte value="xd"/>
+použít políčko<byte value="xd"/>
+Pentaro</translation>
     </message>
     <message>
         <source>One Pentaro in each<byte value="xd"/>
 column must be<byte value="xd"/>
 used first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejdřív musí být<byte value="xd"/>
+v každém sloupci<byte value="xd"/>
+jedno Pentaro.</translation>
     </message>
     <message>
         <source>Wildcard denied:<byte value="xd"/>
 Upper section<byte value="xd"/>
 number not used</source>
-        <translation type="unfinished"></translation>
+        <translation>Žolík odmítnut:<byte value="xd"/>
+číslo nahoře<byte value="xd"/>
+není zapsané</translation>
     </message>
     <message>
         <source>Wildcard denied:<byte value="xd"/>
 All like numbers not<byte value="xd"/>
 used in upper section</source>
-        <translation type="unfinished"></translation>
+        <translation>Žolík odmítnut:<byte value="xd"/>
+toto číslo není nahoře<byte value="xd"/>
+všude zapsané</translation>
     </message>
     <message>
         <source>The language setting<byte value="xd"/>
 is unknown: the<byte value="xd"/>
 desktop&apos;s is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení jazyka<byte value="xd"/>
+je neznámé: platí<byte value="xd"/>
+jazyk systému.</translation>
     </message>
     <message>
         <source>The Current Game<byte value="xd"/>
 Will Be Lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozehraná hra<byte value="xd"/>
+bude ztracena</translation>
     </message>
     <message>
         <source>You Are About To<byte value="xd"/>
 Reset The High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Chystáš se<byte value="xd"/>
+smazat rekordy</translation>
     </message>
     <message>
         <source>Some settings could not be read: defaults are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Některá nastavení nešla přečíst: použijí se výchozí hodnoty.</translation>
     </message>
     <message>
         <source>Settings cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení nelze uložit.</translation>
     </message>
     <message>
         <source>Settings cannot be read or saved: defaults are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení nelze přečíst ani uložit: použijí se výchozí hodnoty.</translation>
     </message>
 </context>
 <context>
     <name>NewGame</name>
     <message>
         <source>Person</source>
-        <translation type="unfinished"></translation>
+        <translation>Člověk</translation>
     </message>
     <message>
         <source>Computer, Easy</source>
-        <translation type="unfinished"></translation>
+        <translation>Počítač, lehký</translation>
     </message>
     <message>
         <source>Computer, Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Počítač, střední</translation>
     </message>
     <message>
         <source>Computer, Hard</source>
-        <translation type="unfinished"></translation>
+        <translation>Počítač, těžký</translation>
     </message>
     <message>
         <source>Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomalu</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normálně</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Rychle</translation>
     </message>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hráč %1</translation>
     </message>
     <message>
         <source>Language: as the desktop (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jazyk: podle systému (%1)</translation>
     </message>
     <message>
         <source>Language: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jazyk: %1</translation>
     </message>
     <message>
         <source>The game&apos;s language: press to change (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jazyk hry: stiskni pro změnu (mezerník)</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nová hra</translation>
     </message>
     <message numerus="yes">
         <source>%n player(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n hráč</numerusform>
+            <numerusform>%n hráči</numerusform>
+            <numerusform>%n hráčů</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (mezerník)</translation>
     </message>
     <message>
         <source>Name of player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jméno hráče %1</translation>
     </message>
     <message>
         <source>Who plays this seat: press to change (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kdo hraje na tomto místě: stiskni pro změnu (mezerník)</translation>
     </message>
     <message>
         <source>Three columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Tři sloupce</translation>
     </message>
     <message>
         <source>One column</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeden sloupec</translation>
     </message>
     <message>
         <source>How fast the computer plays: press to change (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak rychle hraje počítač: stiskni pro změnu (mezerník)</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotovo</translation>
     </message>
     <message>
         <source>Start the game (Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Začít hru (Enter)</translation>
     </message>
     <message>
         <source>Player %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Hráč %1: %2</translation>
     </message>
     <message>
         <source>Computer pace: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo počítače: %1</translation>
     </message>
 </context>
 <context>
     <name>Pictures</name>
     <message>
         <source>KEPT</source>
-        <translation type="unfinished"></translation>
+        <translation>DRŽÍ</translation>
     </message>
     <message>
         <source>ROLL</source>
-        <translation type="unfinished"></translation>
+        <translation>HOD</translation>
     </message>
     <message>
         <source>Next Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Další hráč</translation>
     </message>
     <message>
         <source>Person</source>
-        <translation type="unfinished"></translation>
+        <translation>Člověk</translation>
     </message>
     <message>
         <source>Easy</source>
-        <translation type="unfinished"></translation>
+        <translation>Lehký</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Střední</translation>
     </message>
     <message>
         <source>Hard</source>
-        <translation type="unfinished"></translation>
+        <translation>Těžký</translation>
     </message>
     <message>
         <source>Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomalu</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normálně</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Rychle</translation>
     </message>
     <message>
         <source>Roll</source>
-        <translation type="unfinished"></translation>
+        <translation>Hodit</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nová hra</translation>
     </message>
     <message>
         <source>High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Rekordy</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Nápověda</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Potvrdit</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotovo</translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Rada</translation>
     </message>
     <message>
         <source>Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozbor</translation>
     </message>
     <message>
         <source>Sound On</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvuk zap.</translation>
     </message>
     <message>
         <source>Sound Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvuk vyp.</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvuk</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Smazat</translation>
     </message>
     <message>
         <source>five dice  •  one card  •  up to four players</source>
-        <translation type="unfinished"></translation>
+        <translation>pět kostek  •  jedna karta  •  až čtyři hráči</translation>
     </message>
     <message>
         <source>Who is playing?</source>
-        <translation type="unfinished"></translation>
+        <translation>Kdo hraje?</translation>
     </message>
     <message>
         <source>Played by</source>
-        <translation type="unfinished"></translation>
+        <translation>Hraje</translation>
     </message>
     <message>
         <source>Which game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaká hra?</translation>
     </message>
     <message>
         <source>Computer pace</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo počítače</translation>
     </message>
     <message>
         <source>Three columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Tři sloupce</translation>
     </message>
     <message>
         <source>scored x1, x2, x3</source>
-        <translation type="unfinished"></translation>
+        <translation>body x1, x2, x3</translation>
     </message>
     <message>
         <source>One column</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeden sloupec</translation>
     </message>
     <message>
         <source>a single card</source>
-        <translation type="unfinished"></translation>
+        <translation>jediná karta</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Jméno</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Skóre</translation>
     </message>
     <message>
         <source>Three-Column Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Hra na tři sloupce</translation>
     </message>
     <message>
         <source>One-Column Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Hra na jeden sloupec</translation>
     </message>
     <message>
         <source>Game over</source>
-        <translation type="unfinished"></translation>
+        <translation>Konec hry</translation>
     </message>
     <message>
         <source>A new high score!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nový rekord!</translation>
     </message>
     <message>
         <source>SCORE!</source>
-        <translation type="unfinished"></translation>
+        <translation>REKORD</translation>
     </message>
     <message>
         <source>HIGH</source>
-        <translation type="unfinished"></translation>
+        <translation>NOVÝ</translation>
     </message>
     <message>
         <source>Score Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Karta</translation>
     </message>
 </context>
 <context>
     <name>Results</name>
     <message>
         <source>Game 1 Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Součet hry 1</translation>
     </message>
     <message>
         <source>Chips (x-100)</source>
-        <translation type="unfinished"></translation>
+        <translation>Žetony (x-100)</translation>
     </message>
     <message>
         <source>Game 2 Total (x-2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Součet hry 2 (x-2)</translation>
     </message>
     <message>
         <source>Chips (x-200)</source>
-        <translation type="unfinished"></translation>
+        <translation>Žetony (x-200)</translation>
     </message>
     <message>
         <source>Game 3 Total (x-3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Součet hry 3 (x-3)</translation>
     </message>
     <message>
         <source>Chips (x-300)</source>
-        <translation type="unfinished"></translation>
+        <translation>Žetony (x-300)</translation>
     </message>
     <message>
         <source>Grand Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Celkový součet</translation>
     </message>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Konec hry</translation>
     </message>
     <message>
         <source>player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>hráč %1</translation>
     </message>
     <message>
         <source>Click On Names To See Scorecard</source>
-        <translation type="unfinished"></translation>
+        <translation>Klikni na jméno a uvidíš kartu</translation>
     </message>
     <message>
         <source>Or Tab to a name and press Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebo přejdi Tabem na jméno a stiskni Enter</translation>
     </message>
     <message>
         <source>A new high score!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nový rekord!</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotovo</translation>
     </message>
     <message>
         <source>On to the high scores (Enter or Escape)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dál k rekordům (Enter nebo Escape)</translation>
     </message>
     <message>
         <source>Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozbor</translation>
     </message>
     <message>
         <source>How far each decision was from best play, and the luck of the dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak daleko bylo každé rozhodnutí od nejlepší hry a kolik štěstí daly kostky</translation>
     </message>
     <message>
         <source>The Winner is:  </source>
-        <translation type="unfinished"></translation>
+        <translation>Vítěz:  </translation>
     </message>
     <message>
         <source>Player %1, computer, %2: press Enter to see the score card</source>
-        <translation type="unfinished"></translation>
+        <translation>Hráč %1, počítač, %2: stiskni Enter a uvidíš kartu</translation>
     </message>
     <message>
         <source>Player %1: press Enter to see the score card</source>
-        <translation type="unfinished"></translation>
+        <translation>Hráč %1: stiskni Enter a uvidíš kartu</translation>
     </message>
     <message>
         <source>computer, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>počítač, %1</translation>
     </message>
     <message>
         <source>%1: computer, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: počítač, %2</translation>
     </message>
     <message>
         <source>%1&apos;s score card (Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Karta: %1 (Enter)</translation>
     </message>
     <message>
         <source>Best play averages %1 points a game: your %2 is %3 %4 it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejlepší hra dává v průměru %1 bodu: tvých %2 je o %3 %4.</translation>
     </message>
     <message>
         <source>below</source>
-        <translation type="unfinished"></translation>
+        <translation>méně</translation>
     </message>
     <message>
         <source>above</source>
-        <translation type="unfinished"></translation>
+        <translation>více</translation>
     </message>
 </context>
 <context>
     <name>Resume</name>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> a </translation>
     </message>
     <message>
         <source>Continue the game of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokračovat ve hře (%1)?</translation>
     </message>
 </context>
 <context>
     <name>Review</name>
     <message>
         <source>Game Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozbor hry</translation>
     </message>
     <message>
         <source>Review of</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozbor pro</translation>
     </message>
     <message>
         <source>Decisions, most costly first</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozhodnutí, nejdražší první</translation>
     </message>
     <message>
         <source>Turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Tah</translation>
     </message>
     <message>
         <source>Roll</source>
-        <translation type="unfinished"></translation>
+        <translation>Hod</translation>
     </message>
     <message>
         <source>Dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostky</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotovo</translation>
     </message>
     <message>
         <source>Best play</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejlepší tah</translation>
     </message>
     <message>
         <source>Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Ztráta</translation>
     </message>
     <message>
         <source>Back (Enter or Escape)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zpět (Enter nebo Escape)</translation>
     </message>
     <message>
         <source>The position</source>
-        <translation type="unfinished"></translation>
+        <translation>Situace</translation>
     </message>
     <message>
         <source>. Dice: </source>
-        <translation type="unfinished"></translation>
+        <translation>. Kostky: </translation>
     </message>
     <message>
         <source>Select a decision
 to see its position</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyber rozhodnutí
+a uvidíš jeho situaci</translation>
     </message>
     <message>
         <source>Turn %1, roll %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tah %1, hod %2</translation>
     </message>
     <message>
         <source>Bonus (63)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus (63)</translation>
     </message>
     <message>
         <source>red: your choice</source>
-        <translation type="unfinished"></translation>
+        <translation>červeně: tvá volba</translation>
     </message>
     <message>
         <source>green: best play</source>
-        <translation type="unfinished"></translation>
+        <translation>zeleně: nejlepší tah</translation>
     </message>
     <message>
         <source>The game&apos;s course</source>
-        <translation type="unfinished"></translation>
+        <translation>Průběh hry</translation>
     </message>
     <message>
         <source>estimated </source>
-        <translation type="unfinished"></translation>
+        <translation>odhadem </translation>
     </message>
     <message>
         <source>Start: %1expected %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Start: %1očekáváno %2.</translation>
     </message>
     <message>
         <source>Turn %1: %2expected %3, banked %4, cost %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tah %1: %2očekáváno %3, získáno %4, ztráta %5.</translation>
     </message>
     <message>
         <source>turn</source>
-        <translation type="unfinished"></translation>
+        <translation>tah</translation>
     </message>
     <message>
         <source>expected with best play</source>
-        <translation type="unfinished"></translation>
+        <translation>očekáváno při nejlepší hře</translation>
     </message>
     <message>
         <source>banked</source>
-        <translation type="unfinished"></translation>
+        <translation>získáno</translation>
     </message>
     <message>
         <source>costliest turns</source>
-        <translation type="unfinished"></translation>
+        <translation>nejdražší tahy</translation>
     </message>
     <message>
         <source>rolls all five</source>
-        <translation type="unfinished"></translation>
+        <translation>hodit všemi pěti</translation>
     </message>
     <message>
         <source>rolled all five</source>
-        <translation type="unfinished"></translation>
+        <translation>hozeno všemi pěti</translation>
     </message>
     <message>
         <source>keeps </source>
-        <translation type="unfinished"></translation>
+        <translation>ponechat </translation>
     </message>
     <message>
         <source>kept </source>
-        <translation type="unfinished"></translation>
+        <translation>ponecháno </translation>
     </message>
     <message>
         <source>enters </source>
-        <translation type="unfinished"></translation>
+        <translation>zapsat: </translation>
     </message>
     <message>
         <source>entered </source>
-        <translation type="unfinished"></translation>
+        <translation>zapsáno: </translation>
     </message>
     <message>
         <source>Pentaro box %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Políčko Pentaro %1</translation>
     </message>
     <message>
         <source> in Game %1</source>
-        <translation type="unfinished"></translation>
+        <translation> ve hře %1</translation>
     </message>
     <message>
         <source>No review of this game: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tato hra nemá rozbor: %1</translation>
     </message>
     <message>
         <source>an estimated </source>
-        <translation type="unfinished"></translation>
+        <translation>odhadem </translation>
     </message>
     <message>
         <source>Best play from the start expects %1%2. Your decisions cost %1%3 points and the dice gave you %1%4: %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejlepší hra od začátku očekává %1%2. Tvá rozhodnutí stála %1%3 bodu a kostky ti daly %1%4: %5.</translation>
     </message>
     <message>
         <source>the same</source>
-        <translation type="unfinished"></translation>
+        <translation>totéž</translation>
     </message>
     <message>
         <source>best play too</source>
-        <translation type="unfinished"></translation>
+        <translation>to je i nejlepší tah</translation>
     </message>
     <message>
         <source>best </source>
-        <translation type="unfinished"></translation>
+        <translation>nejlépe </translation>
     </message>
     <message>
         <source>Turn %1, roll %2: %3 %4 %5 (%6)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tah %1, hod %2: %3 %4 %5 (%6)</translation>
     </message>
 </context>
 <context>
     <name>Rules</name>
     <message>
         <source>Roll the dice first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejdřív hoď kostkami.</translation>
     </message>
     <message>
         <source>That box is filled.</source>
-        <translation type="unfinished"></translation>
+        <translation>To políčko je už vyplněné.</translation>
     </message>
     <message>
         <source>Game 2 is not played in a one-column game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hra 2 se při jednom sloupci nehraje.</translation>
     </message>
     <message>
         <source>Game 3 is not played in a one-column game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hra 3 se při jednom sloupci nehraje.</translation>
     </message>
     <message>
         <source>Wait for the next player.</source>
-        <translation type="unfinished"></translation>
+        <translation>Počkej na dalšího hráče.</translation>
     </message>
     <message>
         <source>Start a game with New Game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Začni hru tlačítkem Nová hra.</translation>
     </message>
     <message>
         <source>Press New Game to start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stiskni Nová hra a začni.</translation>
     </message>
 </context>
 <context>
     <name>ScoreCard</name>
     <message>
         <source>Score Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Karta</translation>
     </message>
     <message>
         <source>Game %1, Pentaro box %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Hra %1, políčko Pentaro %2</translation>
     </message>
     <message>
         <source>Pentaro Chips:</source>
-        <translation type="unfinished"></translation>
+        <translation>Žetony Pentaro:</translation>
     </message>
     <message>
         <source>Chip, Game %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Žeton, hra %1</translation>
     </message>
     <message>
         <source>Chips, Game %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Žetony, hra %1</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotovo</translation>
     </message>
     <message>
         <source>Back to the results (Enter or Escape)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zpět k výsledkům (Enter nebo Escape)</translation>
     </message>
     <message>
         <source>Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozbor</translation>
     </message>
     <message>
         <source>How far each decision was from best play, and the luck of the dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak daleko bylo každé rozhodnutí od nejlepší hry a kolik štěstí daly kostky</translation>
     </message>
     <message>
         <source>shown</source>
-        <translation type="unfinished"></translation>
+        <translation>zobrazen</translation>
     </message>
 </context>
 <context>
     <name>Seats</name>
     <message>
         <source>Person</source>
-        <translation type="unfinished"></translation>
+        <translation>Člověk</translation>
     </message>
     <message>
         <source>Easy</source>
-        <translation type="unfinished"></translation>
+        <translation>Lehký</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Střední</translation>
     </message>
     <message>
         <source>Hard</source>
-        <translation type="unfinished"></translation>
+        <translation>Těžký</translation>
     </message>
 </context>
 <context>
     <name>Splash</name>
     <message>
         <source>Splash</source>
-        <translation type="unfinished"></translation>
+        <translation>Úvod</translation>
     </message>
     <message>
         <source>&quot;Iron sharpens iron, so
 one man sharpens another.&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>„Železo se brousí železem
+a člověk se tříbí člověkem.“</translation>
     </message>
 </context>
 <context>
     <name>Start</name>
     <message>
         <source>Real Pentaro</source>
-        <translation type="unfinished"></translation>
+        <translation>Real Pentaro</translation>
     </message>
     <message>
         <source>Real Pentaro cannot start: pictures are missing or broken.
@@ -933,298 +948,302 @@ one man sharpens another.&quot;</source>
 %1
 
 Looked in: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Real Pentaro nemůže začít: obrázky chybějí nebo jsou poškozené.
+
+%1
+
+Hledáno v: %2</translation>
     </message>
 </context>
 <context>
     <name>Table</name>
     <message>
         <source>Real Pentaro</source>
-        <translation type="unfinished"></translation>
+        <translation>Real Pentaro</translation>
     </message>
     <message>
         <source>Sound On</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvuk zap.</translation>
     </message>
     <message>
         <source>Sound Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvuk vyp.</translation>
     </message>
     <message>
         <source>Rolls</source>
-        <translation type="unfinished"></translation>
+        <translation>Hody</translation>
     </message>
     <message>
         <source>No sound device found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenalezeno žádné zvukové zařízení</translation>
     </message>
     <message>
         <source>shown</source>
-        <translation type="unfinished"></translation>
+        <translation>zobrazen</translation>
     </message>
     <message>
         <source>Die %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostka %1</translation>
     </message>
     <message>
         <source>, kept</source>
-        <translation type="unfinished"></translation>
+        <translation>, držená</translation>
     </message>
     <message>
         <source>Rolls: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hody: %1</translation>
     </message>
     <message>
         <source>%1 enters %2 in %3, Game %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zapisuje %2 do políčka %3, hra %4</translation>
     </message>
     <message>
         <source>%1 enters %2 in Pentaro box %3, Game %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zapisuje %2 do políčka Pentaro %3, hra %4</translation>
     </message>
     <message>
         <source>Roll %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Hod %1: %2</translation>
     </message>
     <message>
         <source>%1 rolls %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hází %2</translation>
     </message>
     <message>
         <source>. Pentaro!</source>
-        <translation type="unfinished"></translation>
+        <translation>. Pentaro!</translation>
     </message>
     <message>
         <source>%1 to play</source>
-        <translation type="unfinished"></translation>
+        <translation>Na tahu: %1</translation>
     </message>
     <message>
         <source>Proverbs 27:17</source>
-        <translation type="unfinished"></translation>
+        <translation>Přísloví 27:17</translation>
     </message>
     <message>
         <source>Game 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hra 1</translation>
     </message>
     <message>
         <source>Game 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Hra 2</translation>
     </message>
     <message>
         <source>Game 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Hra 3</translation>
     </message>
     <message>
         <source>Game %1, Pentaro box %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Hra %1, políčko Pentaro %2</translation>
     </message>
     <message>
         <source>Pentaro Chips:</source>
-        <translation type="unfinished"></translation>
+        <translation>Žetony Pentaro:</translation>
     </message>
     <message>
         <source>Chip, Game %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Žeton, hra %1</translation>
     </message>
     <message>
         <source>%1 (key %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (klávesa %2)</translation>
     </message>
     <message>
         <source>Click to put back</source>
-        <translation type="unfinished"></translation>
+        <translation>Klikni a vrať ji zpět</translation>
     </message>
     <message>
         <source>Click to keep</source>
-        <translation type="unfinished"></translation>
+        <translation>Klikni a podrž ji</translation>
     </message>
     <message>
         <source>Roll</source>
-        <translation type="unfinished"></translation>
+        <translation>Hodit</translation>
     </message>
     <message>
         <source>Click to roll dice (Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Klikni a hoď kostkami (Enter)</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nová hra</translation>
     </message>
     <message>
         <source>Click to begin new game (N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Klikni a začni novou hru (N)</translation>
     </message>
     <message>
         <source>High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Rekordy</translation>
     </message>
     <message>
         <source>Click to show high scores (S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Klikni a uvidíš rekordy (S)</translation>
     </message>
     <message>
         <source>Enable/Disable Sound (M)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapnout/vypnout zvuk (M)</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Nápověda</translation>
     </message>
     <message>
         <source>Click for help (F1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Klikni pro nápovědu (F1)</translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Rada</translation>
     </message>
     <message>
         <source>Click for the best move (H)</source>
-        <translation type="unfinished"></translation>
+        <translation>Klikni pro nejlepší tah (H)</translation>
     </message>
     <message>
         <source>Exit The Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukončit program</translation>
     </message>
     <message>
         <source>Exit The Program (Ctrl+Q)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukončit program (Ctrl+Q)</translation>
     </message>
     <message>
         <source>Next player</source>
-        <translation type="unfinished"></translation>
+        <translation>Další hráč</translation>
     </message>
     <message>
         <source>The computer cannot play: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Počítač nemůže hrát: %1</translation>
     </message>
     <message>
         <source>%1 keeps %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 drží %2</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> a </translation>
     </message>
     <message>
         <source>Roll the dice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoď kostkami.</translation>
     </message>
     <message>
         <source>Roll all five dice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoď všemi pěti kostkami.</translation>
     </message>
     <message>
         <source>Keep %1 (%2 %3), roll the rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Podrž %1 (%2 %3), zbytkem hoď.</translation>
     </message>
     <message>
         <source>die</source>
-        <translation type="unfinished"></translation>
+        <translation>kostka</translation>
     </message>
     <message>
         <source>dice</source>
-        <translation type="unfinished"></translation>
+        <translation>kostky</translation>
     </message>
     <message>
         <source>Pentaro box %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Políčko Pentaro %1</translation>
     </message>
     <message>
         <source>Take Game %1, %2: %3 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapiš ve hře %1: %2, %3 b.</translation>
     </message>
     <message>
         <source>With best play: %1 expected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Při nejlepší hře očekáváno: %1.</translation>
     </message>
     <message>
         <source>Estimate: about %1 (heuristic).</source>
-        <translation type="unfinished"></translation>
+        <translation>Odhad: asi %1 (přibližně).</translation>
     </message>
     <message>
         <source>The hint is off: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rada není k dispozici: %1</translation>
     </message>
     <message>
         <source> Hints keep this game out of the high scores.</source>
-        <translation type="unfinished"></translation>
+        <translation> S radami se tato hra nedostane do rekordů.</translation>
     </message>
     <message>
         <source>Game %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Hra %1, %2</translation>
     </message>
     <message>
         <source>would score </source>
-        <translation type="unfinished"></translation>
+        <translation>dalo by </translation>
     </message>
     <message>
         <source>not played</source>
-        <translation type="unfinished"></translation>
+        <translation>nehraje se</translation>
     </message>
     <message>
         <source>suggested</source>
-        <translation type="unfinished"></translation>
+        <translation>doporučeno</translation>
     </message>
     <message>
         <source>Previews on</source>
-        <translation type="unfinished"></translation>
+        <translation>Náhledy zapnuty</translation>
     </message>
     <message>
         <source>Previews off</source>
-        <translation type="unfinished"></translation>
+        <translation>Náhledy vypnuty</translation>
     </message>
     <message>
         <source>Show this card (Ctrl+%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukázat tuto kartu (Ctrl+%1)</translation>
     </message>
     <message>
         <source>on turn</source>
-        <translation type="unfinished"></translation>
+        <translation>na tahu</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stav</translation>
     </message>
     <message>
         <source>↶ Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>↶ Zpět</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Zpět</translation>
     </message>
     <message>
         <source>Take back the last entry (Ctrl+Z)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vzít zpět poslední zápis (Ctrl+Z)</translation>
     </message>
     <message>
         <source>Entry taken back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zápis vzat zpět</translation>
     </message>
     <message>
         <source>Smaller (Ctrl+Minus)</source>
-        <translation type="unfinished"></translation>
+        <translation>Menší (Ctrl+Minus)</translation>
     </message>
     <message>
         <source>Zoom; back to 100 % (Ctrl+0)</source>
-        <translation type="unfinished"></translation>
+        <translation>Velikost; zpět na 100 % (Ctrl+0)</translation>
     </message>
     <message>
         <source>Larger (Ctrl+Plus)</source>
-        <translation type="unfinished"></translation>
+        <translation>Větší (Ctrl+Plus)</translation>
     </message>
     <message>
         <source>Smaller</source>
-        <translation type="unfinished"></translation>
+        <translation>Menší</translation>
     </message>
     <message>
         <source>Larger</source>
-        <translation type="unfinished"></translation>
+        <translation>Větší</translation>
     </message>
     <message>
         <source>Zoom %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Velikost %1 %</translation>
     </message>
 </context>
 </TS>
