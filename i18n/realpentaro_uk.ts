@@ -532,7 +532,7 @@ Reset The High Scores</source>
     </message>
     <message>
         <source>Game over</source>
-        <translation>Гру закінчено</translation>
+        <translation>Кінець гри</translation>
     </message>
     <message>
         <source>A new high score!</source>
@@ -544,7 +544,7 @@ Reset The High Scores</source>
     </message>
     <message>
         <source>HIGH</source>
-        <translation>НОВИЙ</translation>
+        <translation>УРА!</translation>
     </message>
     <message>
         <source>Score Card</source>
@@ -583,7 +583,7 @@ Reset The High Scores</source>
     </message>
     <message>
         <source>Game Over</source>
-        <translation>Гру закінчено</translation>
+        <translation>Кінець гри</translation>
     </message>
     <message>
         <source>player %1</source>
