@@ -494,7 +494,7 @@ Reset The High Scores</source>
     </message>
     <message>
         <source>Computer pace</source>
-        <translation>コンピューターの速さ</translation>
+        <translation>COMの速さ</translation>
     </message>
     <message>
         <source>Three columns</source>
