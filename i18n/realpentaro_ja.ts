@@ -683,7 +683,7 @@ Reset The High Scores</source>
     </message>
     <message>
         <source>Roll</source>
-        <translation>投目</translation>
+        <translation>投</translation>
     </message>
     <message>
         <source>Dice</source>
@@ -969,7 +969,7 @@ Looked in: %2</source>
     </message>
     <message>
         <source>Rolls</source>
-        <translation>ロール数</translation>
+        <translation>振った回数</translation>
     </message>
     <message>
         <source>No sound device found</source>
@@ -989,7 +989,7 @@ Looked in: %2</source>
     </message>
     <message>
         <source>Rolls: %1</source>
-        <translation>ロール: %1</translation>
+        <translation>振った回数: %1</translation>
     </message>
     <message>
         <source>%1 enters %2 in %3, Game %4</source>
