@@ -46,7 +46,8 @@ Program::Program(ProgramParts parts)
       opponentSeed_(parts.opponentSeed ? parts.opponentSeed : std::random_device{}()) {
     chooseStartLanguage();
     installAccessibleControls();
-    defineGameWindows(windows, logic, {seats, store}, [this] { return advisor.startValue(); });
+    defineGameWindows(windows, logic, {seats, store, [this](const QString& code) { chooseLanguage(code); }},
+                      [this] { return advisor.startValue(); });
     windows.define<frmResumeGame>();
     // Computers have no review: their cost is known.
     defineReviewWindow(windows, {&moves, [this](std::string& error) { return advisor.get(error); },
@@ -122,14 +123,16 @@ void Program::chooseStartLanguage() {
     const QString code = chosen && !chosen->isEmpty() ? *chosen : language::desktop();
     translations.apply(code);
     pictures.setLanguage(translations.current());
+    // No window is there yet to be told.
+    QCoreApplication::removePostedEvents(nullptr, QEvent::LanguageChange);
 }
 
 void Program::chooseLanguage(const QString& code) {
     store.write("Params", "Language", code.toStdString());
     store.flush();
-    // The windows redraw once the change of translations reaches them.
     translations.apply(code.isEmpty() ? language::desktop() : code);
     pictures.setLanguage(translations.current());
+    windows.retranslate();
 }
 
 void Program::chooseStartZoom() {

@@ -9,6 +9,7 @@
 #     ten idle seconds: the installed-style binary and the bare window;
 #   - CPU of one roll and the files a roll opens: build/bench_table_roll;
 #   - a computer's whole turn at Fast and Normal: build/bench_computer_turn.
+#   - switching the language of an open table: build/bench_language_switch.
 #   - resident memory with a game in progress at 100 %, at 150 % and at the
 #     zoom the game picks for this 1080p screen, beside the peer (Debian's
 #     tali, when installed), each with its account by mapping.
@@ -37,7 +38,7 @@ done
 "$python" -c 'import Xlib' 2>/dev/null || { echo "bench: python3-xlib is needed (setup.sh installs it)"; exit 1; }
 
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" --target realpentaro bench_bare_window bench_table_roll bench_game_file bench_computer_turn -j2 >/dev/null
+cmake --build "$build" --target realpentaro bench_bare_window bench_table_roll bench_game_file bench_computer_turn bench_language_switch -j2 >/dev/null
 
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/rp-bench.XXXXXX")
 xvfb=""
@@ -108,6 +109,8 @@ echo "saves of the game once the dice had landed, in 5 rolls: $(wc -l <"$tmp/sav
 QT_QPA_PLATFORM=offscreen "$build/bench_game_file"
 # A computer's whole turn against a person (Hard), the person's entry to their next possible roll.
 QT_QPA_PLATFORM=offscreen "$build/bench_computer_turn" 20 2>/dev/null || echo "bench: bench_computer_turn failed"
+# An open table with a game in progress switched between German and English.
+QT_QPA_PLATFORM=offscreen "$build/bench_language_switch" 11 2>/dev/null || echo "bench: bench_language_switch failed"
 
 peer=$(command -v tali || ls /usr/games/tali 2>/dev/null || true)
 "$python" bench/measure.py --runs "$runs" --game "$build/realpentaro" --bare "$build/bench_bare_window" \

@@ -317,7 +317,7 @@ i record</translation>
     </message>
     <message>
         <source>Player %1</source>
-        <translation>Giocatore %1</translation>
+        <translation>Gioc. %1</translation>
     </message>
     <message>
         <source>Language: as the desktop (%1)</source>

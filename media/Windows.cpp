@@ -64,17 +64,42 @@ void Window::applyZoom() {
             f.setPointSizeF(points.toDouble() * zoom::factor());
             w->setFont(f);
         }
-        if (auto* label = qobject_cast<QLabel*>(w); label && !label->pixmap().isNull()) {
-            const std::string name = pictures().nameOf(label->pixmap());
-            if (name.empty()) continue;
-            if (label->property("rp_fit").toBool()) showFitted(*label, name);
-            else label->setPixmap(pictures().get(name));
-        }
     }
+    reloadPictures();
     update();
     // Centred again, as the window was placed.
     if (isVisible()) placeOnScreen();
     else placed_ = false;
+}
+
+void Window::reloadPictures() {
+    for (QLabel* label : findChildren<QLabel*>()) {
+        if (label->pixmap().isNull()) continue;
+        const std::string name = pictures().nameOf(label->pixmap());
+        if (name.empty()) continue;
+        if (label->property("rp_fit").toBool()) showFitted(*label, name);
+        else label->setPixmap(pictures().get(name));
+    }
+}
+
+void Window::say(std::function<void()> set) {
+    set();
+    sayings_.push_back(std::move(set));
+}
+
+void Window::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange) return;
+    // A window that does not say its words again, and that nobody sees, is
+    // let go: loaded next time, it speaks the new language throughout.
+    if (sayings_.empty() && !isVisible() && name_ != QLatin1String(Windows::MainWindow) && !unloading_) {
+        windows_.unload(name_);
+        return;
+    }
+    for (const auto& set : sayings_) set();
+    retranslate();
+    reloadPictures();
+    update();
 }
 
 Window::~Window() = default;
@@ -190,6 +215,18 @@ void Windows::setZoom(int percent) {
     for (Window* w : std::as_const(loaded_)) w->applyZoom();
     trimPictures();
     emit zoomChanged(percent);
+}
+
+void Windows::retranslate() {
+    // Once and now, rather than as many times as translators came and went
+    // whenever the event loop gets to it.
+    QCoreApplication::removePostedEvents(nullptr, QEvent::LanguageChange);
+    const auto loaded = loaded_;
+    for (Window* w : loaded) {
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(w, &change);
+    }
+    trimPictures();
 }
 
 void Windows::trimPictures() {

@@ -20,6 +20,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "Assets.h"
 #include "GameState.h"
@@ -53,6 +54,10 @@ public:
     const QString& name() const { return name_; }
     // The background picture, by file name; empty when cleared.
     const std::string& background() const { return background_; }
+    // Sets a text now and again whenever the language changes: the window's
+    // words (and those of its helpers) are set where they always were,
+    // inside one of these.
+    void say(std::function<void()> set);
 
 signals:
     // Hidden or unloaded: whoever waits on a modal show goes on.
@@ -79,8 +84,13 @@ protected:
     // A timer of this window, off until started; it dies with the window.
     QTimer* addTimer(int intervalMs, std::function<void()> tick);
     void unloadMe();
+    // The language changed: texts set otherwise than through say() are set
+    // again here, from what the window shows. A hidden window that says
+    // nothing through say() is unloaded instead.
+    virtual void retranslate() {}
 
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
@@ -90,6 +100,8 @@ private:
     void applyZoom();
     // Fonts set at their 100 % sizes by the window's own code follow the zoom.
     void adoptFonts();
+    // Pictures shown again from the files of the language now spoken.
+    void reloadPictures();
 
     Windows& windows_;
     size::Box client_;
@@ -99,6 +111,7 @@ private:
     bool placed_ = false;
     bool unloading_ = false;
     std::string background_;
+    std::vector<std::function<void()>> sayings_;
 };
 
 class Windows : public QObject {
@@ -147,6 +160,9 @@ public:
     // Runs when the last loaded window has been unloaded. By default the
     // program ends with status 0.
     void setOnLastUnloaded(std::function<void()> action) { onLastUnloaded_ = std::move(action); }
+
+    // Every loaded window speaks the language now installed, at once.
+    void retranslate();
 
     // Lets go of the decoded pictures no window shows any more.
     void trimPictures();

@@ -32,9 +32,11 @@ TableUndo::TableUndo(frmMain& table, mdlLogic& logic, Seats& seats)
     f.setBold(true);
     lblUndo->setFont(f);
     lblUndo->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    lblUndo->setCaption(translate("Table", "\u21B6 Undo"));
-    lblUndo->setAccessibleName(translate("Table", "Undo"));
-    lblUndo->setToolTip(translate("Table", "Take back the last entry (Ctrl+Z)"));
+    table.say([this] {
+        lblUndo->setCaption(translate("Table", "\u21B6 Undo"));
+        lblUndo->setAccessibleName(translate("Table", "Undo"));
+        lblUndo->setToolTip(translate("Table", "Take back the last entry (Ctrl+Z)"));
+    });
     connect(lblUndo, &TableLabel::clicked, this, [this] { undo(); });
     // Ctrl+Z reaches the table whichever of its controls has the focus.
     table.installEventFilter(this);

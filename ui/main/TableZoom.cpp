@@ -31,10 +31,15 @@ TableZoom::TableZoom(frmMain& table, Windows& windows) : QObject(&table) {
                       [](int) { return 100; });
     lblZoomIn = control("lblZoomIn", 7230, 180, QStringLiteral("+"), translate("Table", "Larger (Ctrl+Plus)"),
                         [](int p) { return zoom::stepUp(p); });
-    lblZoomOut->setAccessibleName(translate("Table", "Smaller"));
-    lblZoomIn->setAccessibleName(translate("Table", "Larger"));
+    table.say([this] {
+        lblZoomOut->setToolTip(translate("Table", "Smaller (Ctrl+Minus)"));
+        lblZoom->setToolTip(translate("Table", "Zoom; back to 100 % (Ctrl+0)"));
+        lblZoomIn->setToolTip(translate("Table", "Larger (Ctrl+Plus)"));
+        lblZoomOut->setAccessibleName(translate("Table", "Smaller"));
+        lblZoomIn->setAccessibleName(translate("Table", "Larger"));
+        show(zoom::percent());
+    });
     connect(&windows, &Windows::zoomChanged, this, [this](int p) { show(p); });
-    show(zoom::percent());
 }
 
 void TableZoom::show(int percent) {

@@ -25,7 +25,7 @@ int faceOf(std::string_view picture) {
 
 frmMain::frmMain(Windows& windows, mdlLogic& logic)
     : Window(windows, Name, size::MainClient, Placement::Screen), logic_(logic) {
-    setWindowTitle(translate("Table", "Real Pentaro"));
+    say([this] { setWindowTitle(translate("Table", "Real Pentaro")); });
     setMouseTracking(true);
     buildCard();
     buildDiceAndButtons();
@@ -64,8 +64,7 @@ void frmMain::Form_Load() {
     setWindowIcon(QIcon(pictures().get("die5.gif")));
 
     imgSoundButton->setPictures(state().SoundOn ? "soundup.jpg" : "soundoffup.jpg", "sounddn.jpg");
-    imgSoundButton->setCommandWord(state().SoundOn ? translate("Table", "Sound On")
-                                                   : translate("Table", "Sound Off"));
+    nameSoundButton();
 
     // The idle table shows sixes in both rows, nothing clickable.
     for (int i = 1; i <= DiceCount; ++i) {
@@ -84,12 +83,25 @@ void frmMain::Form_Load() {
     state().RollCount = 3;
     state().GameInProgress = false;
     lblRollCount->setCaption(QStringLiteral("\u2020"));
-    lblRollCount->setAccessibleName(translate("Table", "Rolls"));
     setExitLook(11.25, QColor(225, 150, 100));
+    retranslate();
+}
+
+void frmMain::nameSoundButton() {
+    imgSoundButton->setCommandWord(state().SoundOn ? translate("Table", "Sound On") : translate("Table", "Sound Off"));
+}
+
+// What the table's state decides, in the language now spoken.
+void frmMain::retranslate() {
+    nameSoundButton();
     if (!sound().deviceFound()) {
         imgSoundButton->setTip(translate("Table", "No sound device found"));
         imgSoundButton->setAccessibleDescription(translate("Table", "No sound device found"));
     }
+    const QString rolls = lblRollCount->text();
+    lblRollCount->setAccessibleName(rolls.isEmpty() || rolls == QStringLiteral("\u2020")
+                                        ? translate("Table", "Rolls")
+                                        : translate("Table", "Rolls: %1").arg(rolls));
     emit turnChanged();
 }
 
@@ -306,8 +318,7 @@ void frmMain::imgHighScoresButton_MouseUp() {
 void frmMain::imgSoundButton_MouseUp() {
     state().SoundOn = !state().SoundOn;
     imgSoundButton->setReleasedPicture(state().SoundOn ? "soundup.jpg" : "soundoffup.jpg");
-    imgSoundButton->setCommandWord(state().SoundOn ? translate("Table", "Sound On")
-                                                   : translate("Table", "Sound Off"));
+    nameSoundButton();
 }
 
 // The game's own help window; it does not hold the game up.

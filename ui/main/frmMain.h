@@ -155,6 +155,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+    void retranslate() override;
 
 private:
     void buildCard();
@@ -180,7 +181,10 @@ private:
     QString playerOnTurn();
     QString boxName(const Target& t) const;
 
+    void nameSoundButton();
+
     mdlLogic& logic_;
+    QString title_;  // the caption of the player's place before a game
     std::optional<Target> selection_;
     std::function<void()> hint_;
     std::function<bool()> computerOnTurn_, computerAtSign_;

@@ -53,19 +53,24 @@ void frmMain::buildCard() {
     heading.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
     heading.setPointSizeF(8.25);
     lblPlayer = label(QStringLiteral("lblPlayer"), 315, 1065, 1815, 375, tableFont(14.25, true),
-                      Qt::AlignLeft, translate("Table", "Proverbs 27:17"));
-    Label4 = label(QStringLiteral("Label4"), 2295, 1245, 615, 195, heading, Qt::AlignHCenter,
-                   translate("Table", "Game 1"));
-    Label5 = label(QStringLiteral("Label5"), 3375, 1245, 615, 195, heading, Qt::AlignHCenter,
-                   translate("Table", "Game 2"));
-    Label6 = label(QStringLiteral("Label6"), 4455, 1245, 615, 195, heading, Qt::AlignHCenter,
-                   translate("Table", "Game 3"));
+                      Qt::AlignLeft);
+    Label4 = label(QStringLiteral("Label4"), 2295, 1245, 615, 195, heading, Qt::AlignHCenter);
+    Label5 = label(QStringLiteral("Label5"), 3375, 1245, 615, 195, heading, Qt::AlignHCenter);
+    Label6 = label(QStringLiteral("Label6"), 4455, 1245, 615, 195, heading, Qt::AlignHCenter);
+    say([this] {
+        // The title stands where the player's name goes until a game starts.
+        if (lblPlayer->text() == title_) lblPlayer->setCaption(translate("Table", "Proverbs 27:17"));
+        title_ = translate("Table", "Proverbs 27:17");
+        Label4->setCaption(translate("Table", "Game 1"));
+        Label5->setCaption(translate("Table", "Game 2"));
+        Label6->setCaption(translate("Table", "Game 3"));
+    });
 
     for (int r = 1; r <= Rows; ++r) {
         Label1[r - 1] = label(QStringLiteral("Label1(%1)").arg(r - 1), 435,
                               r == row::Pentaro ? card::BonusTop : card::RowTop[r], card::captionWidth(r), 195,
-                              tableFont(9.75, r == row::Score), Qt::AlignLeft,
-                              rowCaption(r));
+                              tableFont(9.75, r == row::Score), Qt::AlignLeft);
+        say([this, r] { Label1[r - 1]->setCaption(rowCaption(r)); });
         for (int c = 1; c <= Columns; ++c) {
             auto* box = new TableLabel(this, QStringLiteral("lblGame%1(%2)").arg(c).arg(r),
                                        QAccessible::Cell);
@@ -73,7 +78,7 @@ void frmMain::buildCard() {
             box->setFont(tableFont(9.75, r == row::UpperTotal || r == row::Score));
             box->setTextColour(Navy);
             box->setAlignment(Qt::AlignCenter);
-            box->setAccessibleDescription(card::boxDescription(c, r));
+            say([box, c, r] { box->setAccessibleDescription(card::boxDescription(c, r)); });
             connect(box, &TableLabel::clicked, this, [this, c, r] {
                 if (!heldBack()) lblGame_Click(c, r);
             });
@@ -88,7 +93,7 @@ void frmMain::buildCard() {
             box->setFont(tableFont(9.75));
             box->setTextColour(Navy);
             box->setAlignment(Qt::AlignCenter);
-            box->setAccessibleDescription(translate("Table", "Game %1, Pentaro box %2").arg(c).arg(b));
+            say([box, c, b] { box->setAccessibleDescription(translate("Table", "Game %1, Pentaro box %2").arg(c).arg(b)); });
             connect(box, &TableLabel::clicked, this, [this, c, b] {
                 if (!heldBack()) lblGameY_Click(c, b);
             });
@@ -98,12 +103,13 @@ void frmMain::buildCard() {
     Label2 = label(QStringLiteral("Label2"), 1110, 5100, 930, 195, tableFont(8.25), Qt::AlignLeft,
                    QStringLiteral("(50,100,100)"));
     Label3 = label(QStringLiteral("Label3"), 300, 6885, 1575, 315, tableFont(12, true),
-                   Qt::AlignLeft, translate("Table", "Pentaro Chips:"));
+                   Qt::AlignLeft);
+    say([this] { Label3->setCaption(translate("Table", "Pentaro Chips:")); });
         for (int c = 1; c <= Columns; ++c) {
         imgPentaroChip[c] = new TableLabel(this, QStringLiteral("imgPentaroChip(%1)").arg(c),
                                            QAccessible::Graphic);
         imgPentaroChip[c]->setScaledContents(true);
-        imgPentaroChip[c]->setAccessibleName(translate("Table", "Chip, Game %1").arg(c));
+        say([this, c] { imgPentaroChip[c]->setAccessibleName(translate("Table", "Chip, Game %1").arg(c)); });
         placeTwips(*imgPentaroChip[c], card::ChipLeft[c], 6810, 450, 450);
         lblChipTotal[c] = label(QStringLiteral("lblChipTotal(%1)").arg(c), card::ChipTotalLeft[c], 6900, 195,
                                 255, tableFont(12, true), Qt::AlignHCenter);
@@ -114,15 +120,15 @@ void frmMain::buildCard() {
 
 void frmMain::buildDiceAndButtons() {
     for (int i = 1; i <= DiceCount; ++i) {
-        auto die = [this, i](const char* name, int left, const QString& tip) {
+        auto die = [this, i](const char* name, int left, const char* tip) {
             auto* d = new TableLabel(this, QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i),
                                      QAccessible::Button);
             placeTwips(*d, left, DieTop[i], size::Die);
-            d->setToolTip(translate("Table", "%1 (key %2)").arg(tip).arg(i));
+            say([d, tip, i] { d->setToolTip(translate("Table", "%1 (key %2)").arg(translate("Table", tip)).arg(i)); });
             return d;
         };
-        imgKeepDice[i] = die("imgKeepDice", 5835, translate("Table", "Click to put back"));
-        imgRollingDice[i] = die("imgRollingDice", 6795, translate("Table", "Click to keep"));
+        imgKeepDice[i] = die("imgKeepDice", 5835, QT_TRANSLATE_NOOP("Table", "Click to put back"));
+        imgRollingDice[i] = die("imgRollingDice", 6795, QT_TRANSLATE_NOOP("Table", "Click to keep"));
         connect(imgKeepDice[i], &TableLabel::clicked, this, [this, i] {
             if (!heldBack()) imgKeepDice_Click(i);
         });
@@ -136,24 +142,27 @@ void frmMain::buildDiceAndButtons() {
     lblRollCount->setTextColour(QColor(255, 192, 128));
     lblRollCount->setAlignment(Qt::AlignCenter);
 
-    auto button = [this](const char* name, const QString& word, int top, const QString& tip) {
-        auto* b = new ImageButton(pictures(), sound(), word, this);
+    auto button = [this](const char* name, const char* word, int top, const char* tip) {
+        auto* b = new ImageButton(pictures(), sound(), translate("Table", word), this);
         b->setObjectName(QString::fromLatin1(name));
         placeTwips(*b, 5835, top, size::ImageButton);
-        b->setTip(tip);
+        say([b, word, tip] {
+            b->setCommandWord(translate("Table", word));
+            b->setTip(translate("Table", tip));
+        });
         return b;
     };
-    imgRollButton = button("imgRollButton", translate("Table", "Roll"), 4980, translate("Table", "Click to roll dice (Enter)"));
-    imgNewGameButton = button("imgNewGameButton", translate("Table", "New Game"), 5760, translate("Table", "Click to begin new game (N)"));
-    imgHighScoresButton = button("imgHighScoresButton", translate("Table", "High Scores"), 6180, translate("Table", "Click to show high scores (S)"));
-    imgSoundButton = button("imgSoundButton", translate("Table", "Sound On"), 6600, translate("Table", "Enable/Disable Sound (M)"));
-    imgHelpButton = button("imgHelpButton", translate("Table", "Help"), 7020, translate("Table", "Click for help (F1)"));
+    imgRollButton = button("imgRollButton", QT_TRANSLATE_NOOP("Table", "Roll"), 4980, QT_TRANSLATE_NOOP("Table", "Click to roll dice (Enter)"));
+    imgNewGameButton = button("imgNewGameButton", QT_TRANSLATE_NOOP("Table", "New Game"), 5760, QT_TRANSLATE_NOOP("Table", "Click to begin new game (N)"));
+    imgHighScoresButton = button("imgHighScoresButton", QT_TRANSLATE_NOOP("Table", "High Scores"), 6180, QT_TRANSLATE_NOOP("Table", "Click to show high scores (S)"));
+    imgSoundButton = button("imgSoundButton", QT_TRANSLATE_NOOP("Table", "Sound On"), 6600, QT_TRANSLATE_NOOP("Table", "Enable/Disable Sound (M)"));
+    imgHelpButton = button("imgHelpButton", QT_TRANSLATE_NOOP("Table", "Help"), 7020, QT_TRANSLATE_NOOP("Table", "Click for help (F1)"));
     // Above the dice tray, right of the title: the one free place on the table.
-    imgHintButton = button("imgHintButton", translate("Table", "Hint"), 930, translate("Table", "Click for the best move (H)"));
+    imgHintButton = button("imgHintButton", QT_TRANSLATE_NOOP("Table", "Hint"), 930, QT_TRANSLATE_NOOP("Table", "Click for the best move (H)"));
     imgHintButton->hide();
     lblHint = new QLabel(this);
     lblHint->setObjectName(QStringLiteral("lblHint"));
-    lblHint->setAccessibleName(translate("Table", "Hint"));
+    say([this] { lblHint->setAccessibleName(translate("Table", "Hint")); });
     placeTwips(*lblHint, 4680, 315, 2910, 600);
     QFont hintFont;
     hintFont.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
@@ -169,14 +178,16 @@ void frmMain::buildDiceAndButtons() {
     placeTwips(*lblExit, 7650, 45, 255, 315);
     lblExit->setFont(tableFont(11.25, true));
     lblExit->setText(QStringLiteral("X"));
-    lblExit->setAccessibleName(translate("Table", "Exit The Program"));
-    lblExit->setToolTip(translate("Table", "Exit The Program (Ctrl+Q)"));
+    say([this] {
+        lblExit->setAccessibleName(translate("Table", "Exit The Program"));
+        lblExit->setToolTip(translate("Table", "Exit The Program (Ctrl+Q)"));
+    });
     lblExit->setMouseTracking(true);
 
     // Over the dice and the roll counter while the turn passes.
     imgNext = new QLabel(this);
     imgNext->setObjectName(QStringLiteral("imgNext"));
-    imgNext->setAccessibleName(translate("Table", "Next player"));
+    say([this] { imgNext->setAccessibleName(translate("Table", "Next player")); });
     placeTwips(*imgNext, 5460, 2880, size::NextPlayer);
     imgNext->hide();
 

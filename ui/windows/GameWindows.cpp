@@ -19,7 +19,9 @@ void defineGameWindows(Windows& windows, mdlLogic& logic, SeatChoices seats, std
         windows.define(W::Name, [&logic](Windows& ws) -> Window* { return new W(ws, logic); });
     };
     windows.define(frmNewGame::Name, [&logic, seats](Windows& ws) -> Window* {
-        return new frmNewGame(ws, logic, seats.seats, seats.store);
+        auto* w = new frmNewGame(ws, logic, seats.seats, seats.store);
+        w->chooseLanguage = seats.chooseLanguage;
+        return w;
     });
     windows.define(frmEndGame::Name, [&logic, bestPlay, seats](Windows& ws) -> Window* {
         auto* w = new frmEndGame(ws, logic);

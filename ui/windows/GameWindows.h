@@ -17,6 +17,8 @@ namespace rp {
 struct SeatChoices {
     Seats& seats;
     SettingsStore& store;
+    // The player chose the game's language ("" follows the desktop).
+    std::function<void(const QString&)> chooseLanguage = {};
 };
 
 // bestPlay: the expected score of a solo one-column game played best, for

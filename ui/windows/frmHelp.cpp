@@ -72,13 +72,13 @@ QString frmHelp::toHtml(const QString& plain) {
 }
 
 frmHelp::frmHelp(Windows& windows) : Window(windows, Name, HelpWindow, Placement::OnMainWindow) {
-    setWindowTitle(translate("Help", "Real Pentaro Help"));
+    say([this] { setWindowTitle(translate("Help", "Real Pentaro Help")); });
     // Beside the pictures' folder, as the game finds everything it shows.
     helpFile = QFileInfo(pictures().folder()).absolutePath() + u'/' + qstr(assets::HelpFile);
 
     txtHelp = new QTextBrowser(this);
     txtHelp->setObjectName(QStringLiteral("txtHelp"));
-    txtHelp->setAccessibleName(translate("Help", "Help"));
+    say([this] { txtHelp->setAccessibleName(translate("Help", "Help")); });
     placeTwips(*txtHelp, HelpText.left, HelpText.top, HelpText.box());
     txtHelp->setFont(serifFont(11));
     txtHelp->setOpenLinks(false);
@@ -93,7 +93,10 @@ frmHelp::frmHelp(Windows& windows) : Window(windows, Name, HelpWindow, Placement
     imgDoneButton->setObjectName(QStringLiteral("imgDoneButton"));
     placeTwips(*imgDoneButton, HelpDone.left, HelpDone.top, HelpDone.box());
     imgDoneButton->setKeyboardFocusable(true);
-    imgDoneButton->setToolTip(translate("Help", "Back to the game (Escape)"));
+    say([this] {
+        imgDoneButton->setCommandWord(translate("Help", "Done"));
+        imgDoneButton->setToolTip(translate("Help", "Back to the game (Escape)"));
+    });
     imgDoneButton->setAction([this] { imgDoneButton_MouseUp(); });
 }
 
@@ -104,6 +107,15 @@ void frmHelp::Form_Load() {
 
 void frmHelp::showEvent(QShowEvent* event) {
     Window::showEvent(event);
+    loadText();
+    txtHelp->setFocus(Qt::OtherFocusReason);
+}
+
+void frmHelp::retranslate() {
+    if (isVisible()) loadText();
+}
+
+void frmHelp::loadText() {
     // The game's language has its own help when readme.<code>.txt is there
     // (readme.de.txt, readme.pt_BR.txt); English otherwise.
     const QString folder = QFileInfo(helpFile).absolutePath() + u'/';
@@ -126,7 +138,6 @@ void frmHelp::showEvent(QShowEvent* event) {
         txtHelp->setHtml(translate("Help", "<h1>Real Pentaro Help</h1><p>The help file cannot be read: %1</p>")
                              .arg(QDir::toNativeSeparators(chosen).toHtmlEscaped()));
     }
-    txtHelp->setFocus(Qt::OtherFocusReason);
 }
 
 void frmHelp::imgDoneButton_MouseUp() { windows().hide(Name); }

@@ -32,6 +32,10 @@ protected:
     void closeRequested() override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void retranslate() override;
+
+private:
+    void loadText();
 };
 
 }  // namespace rp

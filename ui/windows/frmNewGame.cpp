@@ -8,6 +8,7 @@
 
 #include "ClickableLabel.h"
 #include "ImageButton.h"
+#include "Language.h"
 #include "Layout.h"
 #include "Texts.h"
 #include "SeatSettings.h"
@@ -30,20 +31,25 @@ constexpr const char* PaceWords[] = {QT_TRANSLATE_NOOP("NewGame", "Slow"), QT_TR
                                      QT_TRANSLATE_NOOP("NewGame", "Instant")};
 constexpr const char* PacePictures[] = {"paceslow.jpg", "pacenormal.jpg", "pacefast.jpg", "paceinstant.jpg"};
 
-QString designName(int i) { return translate("NewGame", "Player %1").arg(i); }
+// As the name box holds it.
+QString designName(int i) { return translate("NewGame", "Player %1").arg(i).left(NameLimit); }
 
 // The language control's caption: the language in its own words, or the
 // desktop's, followed.
-[[maybe_unused]] QString languageCaption(const QString& chosen, const QString& desktopName, const QString& name) {
-    return chosen.isEmpty() ? translate("NewGame", "Language: as the desktop (%1)").arg(desktopName)
-                            : translate("NewGame", "Language: %1").arg(name);
+QString languageCaption(const QString& chosen) {
+    return chosen.isEmpty()
+               ? translate("NewGame", "Language: as the desktop (%1)").arg(language::nativeName(language::desktop()))
+               : translate("NewGame", "Language: %1").arg(language::nativeName(chosen));
 }
-[[maybe_unused]] QString languageTip() { return translate("NewGame", "The game's language: press to change (Space)"); }
+QString languageTip() { return translate("NewGame", "The game's language: press to change (Space)"); }
+
+// What Params/Language holds, "" when it follows the desktop or is unknown.
+QString storedLanguage(SettingsStore& store) { return language::parse(store.read("Params", "Language")).value_or(QString()); }
 }
 
 frmNewGame::frmNewGame(Windows& windows, mdlLogic& logic, Seats& seats, SettingsStore& store)
     : Window(windows, Name, size::NewGameWindow, Placement::OnMainWindow), logic_(logic), seats_(seats), store_(store) {
-    setWindowTitle(translate("NewGame", "New Game"));
+    say([this] { setWindowTitle(translate("NewGame", "New Game")); });
 
     const auto& c1 = size::NewGamePlayerCheck1;
     const auto& n1 = size::NewGameNameBox1;
@@ -57,15 +63,18 @@ frmNewGame::frmNewGame(Windows& windows, mdlLogic& logic, Seats& seats, Settings
         auto* check = new ClickableLabel(this, QStringLiteral("imgPlayerCheck(%1)").arg(i));
         check->setCheckable(true);
         placeTwips(*check, c1.left, c1.top + down, c1.box());
-        check->setAccessibleName(translate("NewGame", "%n player(s)", nullptr, i));
-        check->setToolTip(translate("NewGame", "%1 (Space)").arg(check->accessibleName()));
+        say([check, i] {
+            check->setAccessibleName(translate("NewGame", "%n player(s)", nullptr, i));
+            check->setToolTip(translate("NewGame", "%1 (Space)").arg(check->accessibleName()));
+        });
         check->setChecked(false);
         connect(check, &ClickableLabel::clicked, this, [this, i] { imgPlayerCheck_Click(i); });
         imgPlayerCheck[i] = check;
 
-        auto* box = new QLineEdit(translate("NewGame", "Player %1").arg(i), this);
+        design_[i] = designName(i);
+        auto* box = new QLineEdit(design_[i], this);
         box->setObjectName(QStringLiteral("txtPlayers(%1)").arg(i));
-        box->setAccessibleName(translate("NewGame", "Name of player %1").arg(i));
+        say([box, i] { box->setAccessibleName(translate("NewGame", "Name of player %1").arg(i)); });
         box->setMaxLength(NameLimit);
         box->setFont(serifFont(12, true));
         placeTwips(*box, n1.left, n1.top + down, n1.box());
@@ -75,7 +84,7 @@ frmNewGame::frmNewGame(Windows& windows, mdlLogic& logic, Seats& seats, Settings
         auto* seat = new ClickableLabel(this, QStringLiteral("imgSeat(%1)").arg(i));
         seat->setProperty(PushButtonRole, true);
         placeTwips(*seat, size::NewGameSeat1.left, size::NewGameSeat1.top + down, size::NewGameSeat1.box());
-        seat->setToolTip(translate("NewGame", "Who plays this seat: press to change (Space)"));
+        say([seat] { seat->setToolTip(translate("NewGame", "Who plays this seat: press to change (Space)")); });
         connect(seat, &ClickableLabel::clicked, this, [this, i] { imgSeat_Click(i); });
         imgSeat[i] = seat;
         chain(check);
@@ -88,8 +97,10 @@ frmNewGame::frmNewGame(Windows& windows, mdlLogic& logic, Seats& seats, Settings
         auto* check = new ClickableLabel(this, QStringLiteral("imgGameTypeCheck(%1)").arg(i));
         check->setCheckable(true);
         placeTwips(*check, typeRects[i]->left, typeRects[i]->top, typeRects[i]->box());
-        check->setAccessibleName(translate("NewGame", typeNames[i]));
-        check->setToolTip(translate("NewGame", "%1 (Space)").arg(check->accessibleName()));
+        say([check, name = typeNames[i]] {
+            check->setAccessibleName(translate("NewGame", name));
+            check->setToolTip(translate("NewGame", "%1 (Space)").arg(check->accessibleName()));
+        });
         check->setChecked(false);
         connect(check, &ClickableLabel::clicked, this, [this, i] { imgGameTypeCheck_Click(i); });
         imgGameTypeCheck[i] = check;
@@ -98,14 +109,30 @@ frmNewGame::frmNewGame(Windows& windows, mdlLogic& logic, Seats& seats, Settings
     imgPace = new ClickableLabel(this, QStringLiteral("imgPace"));
     imgPace->setProperty(PushButtonRole, true);
     placeTwips(*imgPace, size::NewGamePace.left, size::NewGamePace.top, size::NewGamePace.box());
-    imgPace->setToolTip(translate("NewGame", "How fast the computer plays: press to change (Space)"));
+    say([this] { imgPace->setToolTip(translate("NewGame", "How fast the computer plays: press to change (Space)")); });
     connect(imgPace, &ClickableLabel::clicked, this, [this] { imgPace_Click(); });
     chain(imgPace);
+    // Left of Done, where nothing else stands.
+    lblLanguage = new ClickableLabel(this, QStringLiteral("lblLanguage"));
+    lblLanguage->setProperty(PushButtonRole, true);
+    placeTwips(*lblLanguage, 240, 3840, 2100, 480);
+    QFont small;
+    small.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    small.setPointSizeF(8);
+    small.setBold(true);
+    lblLanguage->setFont(small);
+    lblLanguage->setTextColour(QColor(255, 236, 190));
+    lblLanguage->setWordWrap(true);
+    lblLanguage->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    say([this] { lblLanguage->setToolTip(languageTip()); });
+    connect(lblLanguage, &ClickableLabel::clicked, this, [this] { lblLanguage_Click(); });
+    chain(lblLanguage);
     imgOKButton = new ImageButton(pictures(), sound(), translate("NewGame", "Done"), this);
+    say([this] { imgOKButton->setCommandWord(translate("NewGame", "Done")); });
     imgOKButton->setObjectName(QStringLiteral("imgOKButton"));
     placeTwips(*imgOKButton, size::NewGameDone.left, size::NewGameDone.top, size::NewGameDone.box());
     imgOKButton->setKeyboardFocusable(true);
-    imgOKButton->setToolTip(translate("NewGame", "Start the game (Enter)"));
+    say([this] { imgOKButton->setToolTip(translate("NewGame", "Start the game (Enter)")); });
     imgOKButton->setAction([this] { imgOKButton_MouseUp(); });
     chain(imgOKButton);
 }
@@ -155,6 +182,34 @@ void frmNewGame::Form_Load() {
         showSeat(i);
     }
     showPace();
+    showLanguage();
+}
+
+void frmNewGame::showLanguage() {
+    lblLanguage->setText(languageCaption(storedLanguage(store_)));
+    lblLanguage->setAccessibleName(lblLanguage->text());
+}
+
+// Seats, pace and the language control say what they show in the new words.
+void frmNewGame::retranslate() {
+    for (int i = 1; i <= MaxPlayers; ++i) {
+        // A name still as the dialog wrote it is written in the new words.
+        if (txtPlayers[i]->text() == design_[i]) txtPlayers[i]->setText(designName(i));
+        design_[i] = designName(i);
+        showSeat(i);
+    }
+    showPace();
+    showLanguage();
+}
+
+void frmNewGame::lblLanguage_Click() {
+    sound().play(file::PopSound);
+    QStringList order{QString(), QStringLiteral("en")};
+    for (const char* code : language::Codes) order << QString::fromLatin1(code);
+    const QString next = order.value((order.indexOf(storedLanguage(store_)) + 1) % order.size());
+    if (chooseLanguage) chooseLanguage(next);
+    else store_.write("Params", "Language", next.toStdString());
+    showLanguage();
 }
 
 void frmNewGame::showSeat(int i) {

@@ -5,6 +5,8 @@
 // window manager's close) starts the game and returns to the table.
 
 #include <array>
+#include <QString>
+#include <functional>
 
 #include "Logic.h"
 #include "Seats.h"
@@ -33,6 +35,9 @@ public:
     void imgSeat_Click(int index);
     // Slow -> Normal -> Fast -> Slow.
     void imgPace_Click();
+    // The desktop's -> English -> each language of the game -> the desktop's.
+    void lblLanguage_Click();
+    std::function<void(const QString&)> chooseLanguage;
 
     // Arrays 1-based ([0] unused).
     std::array<QLineEdit*, 5> txtPlayers{};
@@ -41,6 +46,7 @@ public:
     ImageButton* imgOKButton;
     std::array<ClickableLabel*, 5> imgSeat{};
     ClickableLabel* imgPace;
+    ClickableLabel* lblLanguage;
 
 protected:
     void Form_Load() override;
@@ -54,10 +60,13 @@ private:
     void done();
     void showSeat(int index);
     void showPace();
+    void showLanguage();
+    void retranslate() override;
 
     mdlLogic& logic_;
     Seats& seats_;
     SettingsStore& store_;
+    std::array<QString, 5> design_;  // the names the boxes were given, in the words of then
 };
 
 }  // namespace rp
