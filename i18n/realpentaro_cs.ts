@@ -873,7 +873,7 @@ a uvidíš jeho situaci</translation>
     </message>
     <message>
         <source>Pentaro Chips:</source>
-        <translation>Žetony Pentaro:</translation>
+        <translation>Žetony:</translation>
     </message>
     <message>
         <source>Chip, Game %1</source>
@@ -1039,7 +1039,7 @@ Hledáno v: %2</translation>
     </message>
     <message>
         <source>Pentaro Chips:</source>
-        <translation>Žetony Pentaro:</translation>
+        <translation>Žetony:</translation>
     </message>
     <message>
         <source>Chip, Game %1</source>

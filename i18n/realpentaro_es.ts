@@ -872,7 +872,7 @@ para ver su posición</translation>
     </message>
     <message>
         <source>Pentaro Chips:</source>
-        <translation>Fichas Pentaro:</translation>
+        <translation>Fichas:</translation>
     </message>
     <message>
         <source>Chip, Game %1</source>
@@ -1038,7 +1038,7 @@ Se buscaron en: %2</translation>
     </message>
     <message>
         <source>Pentaro Chips:</source>
-        <translation>Fichas Pentaro:</translation>
+        <translation>Fichas:</translation>
     </message>
     <message>
         <source>Chip, Game %1</source>

@@ -872,7 +872,7 @@ pour voir sa position</translation>
     </message>
     <message>
         <source>Pentaro Chips:</source>
-        <translation>Jetons Pentaro :</translation>
+        <translation>Jetons :</translation>
     </message>
     <message>
         <source>Chip, Game %1</source>
@@ -1038,7 +1038,7 @@ Cherchées dans : %2</translation>
     </message>
     <message>
         <source>Pentaro Chips:</source>
-        <translation>Jetons Pentaro :</translation>
+        <translation>Jetons :</translation>
     </message>
     <message>
         <source>Chip, Game %1</source>

@@ -872,7 +872,7 @@ per vederne la posizione</translation>
     </message>
     <message>
         <source>Pentaro Chips:</source>
-        <translation>Gettoni Pentaro:</translation>
+        <translation>Gettoni:</translation>
     </message>
     <message>
         <source>Chip, Game %1</source>
@@ -1038,7 +1038,7 @@ Cercate in: %2</translation>
     </message>
     <message>
         <source>Pentaro Chips:</source>
-        <translation>Gettoni Pentaro:</translation>
+        <translation>Gettoni:</translation>
     </message>
     <message>
         <source>Chip, Game %1</source>

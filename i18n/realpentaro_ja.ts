@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Bonus (if 63)  35pts</source>
-        <translation>ボーナス(63以上)  35点</translation>
+        <translation>ボーナス(63) 35点</translation>
     </message>
     <message>
         <source>Upper Total</source>
@@ -80,11 +80,11 @@
     </message>
     <message>
         <source>Small Straight</source>
-        <translation>スモールストレート</translation>
+        <translation>S.ストレート</translation>
     </message>
     <message>
         <source>Large Straight</source>
-        <translation>ラージストレート</translation>
+        <translation>L.ストレート</translation>
     </message>
     <message>
         <source>Pentaro</source>
@@ -241,8 +241,7 @@ used first.</source>
 Upper section<byte value="xd"/>
 number not used</source>
         <translation>ワイルド不可:<byte value="xd"/>
-上段の同じ目が<byte value="xd"/>
-未使用です</translation>
+上段の同じ目が未使用</translation>
     </message>
     <message>
         <source>Wildcard denied:<byte value="xd"/>
@@ -263,14 +262,12 @@ desktop&apos;s is used.</source>
     <message>
         <source>The Current Game<byte value="xd"/>
 Will Be Lost</source>
-        <translation>現在のゲームは<byte value="xd"/>
-失われます</translation>
+        <translation>現在のゲームは失われます</translation>
     </message>
     <message>
         <source>You Are About To<byte value="xd"/>
 Reset The High Scores</source>
-        <translation>ハイスコアを<byte value="xd"/>
-リセットします</translation>
+        <translation>ハイスコアをリセットします</translation>
     </message>
     <message>
         <source>Some settings could not be read: defaults are used.</source>
@@ -629,7 +626,7 @@ Reset The High Scores</source>
     </message>
     <message>
         <source>computer, %1</source>
-        <translation>コンピューター、%1</translation>
+        <translation>CPU・%1</translation>
     </message>
     <message>
         <source>%1: computer, %2</source>
@@ -871,7 +868,7 @@ to see its position</source>
     </message>
     <message>
         <source>Pentaro Chips:</source>
-        <translation>Pentaroチップ:</translation>
+        <translation>チップ:</translation>
     </message>
     <message>
         <source>Chip, Game %1</source>
@@ -1037,7 +1034,7 @@ Looked in: %2</source>
     </message>
     <message>
         <source>Pentaro Chips:</source>
-        <translation>Pentaroチップ:</translation>
+        <translation>チップ:</translation>
     </message>
     <message>
         <source>Chip, Game %1</source>
@@ -1205,7 +1202,7 @@ Looked in: %2</source>
     </message>
     <message>
         <source>↶ Undo</source>
-        <translation>↶ 元に戻す</translation>
+        <translation>↶ 戻す</translation>
     </message>
     <message>
         <source>Undo</source>

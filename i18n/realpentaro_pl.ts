@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Bonus (if 63)  35pts</source>
-        <translation>Premia (od 63)  35pkt</translation>
+        <translation>Premia (63)  35pkt</translation>
     </message>
     <message>
         <source>Upper Total</source>
@@ -873,7 +873,7 @@ aby zobaczyć sytuację</translation>
     </message>
     <message>
         <source>Pentaro Chips:</source>
-        <translation>Żetony Pentaro:</translation>
+        <translation>Żetony:</translation>
     </message>
     <message>
         <source>Chip, Game %1</source>
@@ -1039,7 +1039,7 @@ Szukano w: %2</translation>
     </message>
     <message>
         <source>Pentaro Chips:</source>
-        <translation>Żetony Pentaro:</translation>
+        <translation>Żetony:</translation>
     </message>
     <message>
         <source>Chip, Game %1</source>

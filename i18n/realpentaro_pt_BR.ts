@@ -872,7 +872,7 @@ para ver a posição</translation>
     </message>
     <message>
         <source>Pentaro Chips:</source>
-        <translation>Fichas Pentaro:</translation>
+        <translation>Fichas:</translation>
     </message>
     <message>
         <source>Chip, Game %1</source>
@@ -1038,7 +1038,7 @@ Procuradas em: %2</translation>
     </message>
     <message>
         <source>Pentaro Chips:</source>
-        <translation>Fichas Pentaro:</translation>
+        <translation>Fichas:</translation>
     </message>
     <message>
         <source>Chip, Game %1</source>

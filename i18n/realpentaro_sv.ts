@@ -872,7 +872,7 @@ för att se ställningen</translation>
     </message>
     <message>
         <source>Pentaro Chips:</source>
-        <translation>Pentaro-marker:</translation>
+        <translation>Marker:</translation>
     </message>
     <message>
         <source>Chip, Game %1</source>
@@ -1038,7 +1038,7 @@ Letade i: %2</translation>
     </message>
     <message>
         <source>Pentaro Chips:</source>
-        <translation>Pentaro-marker:</translation>
+        <translation>Marker:</translation>
     </message>
     <message>
         <source>Chip, Game %1</source>

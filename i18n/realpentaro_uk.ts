@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Bonus (if 63)  35pts</source>
-        <translation>Бонус (при 63)  35 оч.</translation>
+        <translation>Бонус (63)  35 оч.</translation>
     </message>
     <message>
         <source>Upper Total</source>
@@ -873,7 +873,7 @@ to see its position</source>
     </message>
     <message>
         <source>Pentaro Chips:</source>
-        <translation>Фішки Pentaro:</translation>
+        <translation>Фішки:</translation>
     </message>
     <message>
         <source>Chip, Game %1</source>
@@ -1039,7 +1039,7 @@ Looked in: %2</source>
     </message>
     <message>
         <source>Pentaro Chips:</source>
-        <translation>Фішки Pentaro:</translation>
+        <translation>Фішки:</translation>
     </message>
     <message>
         <source>Chip, Game %1</source>
@@ -1207,7 +1207,7 @@ Looked in: %2</source>
     </message>
     <message>
         <source>↶ Undo</source>
-        <translation>↶ Скасувати</translation>
+        <translation>↶ Назад</translation>
     </message>
     <message>
         <source>Undo</source>

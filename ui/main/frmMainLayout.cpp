@@ -68,7 +68,8 @@ void frmMain::buildCard() {
 
     for (int r = 1; r <= Rows; ++r) {
         Label1[r - 1] = label(QStringLiteral("Label1(%1)").arg(r - 1), 435,
-                              r == row::Pentaro ? card::BonusTop : card::RowTop[r], card::captionWidth(r), 195,
+                              (r == row::Pentaro ? card::BonusTop : card::RowTop[r]) - card::CaptionRaise,
+                              card::captionWidth(r), card::CaptionHeight,
                               tableFont(9.75, r == row::Score), Qt::AlignLeft);
         say([this, r] { Label1[r - 1]->setCaption(rowCaption(r)); });
         for (int c = 1; c <= Columns; ++c) {

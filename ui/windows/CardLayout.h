@@ -22,6 +22,9 @@ inline constexpr int BonusTop = 5100;
 
 // Width of the caption of a row.
 int captionWidth(int row);
+// A caption stands a little taller than its row's boxes, about the same
+// middle: room for accents and descenders at every zoom.
+inline constexpr int CaptionRaise = 15, CaptionHeight = 225;
 // "Game 2, Full House"; rows 18 and 19 add "(row 18)" as they repeat 9 and 17.
 QString boxDescription(int column, int row);
 

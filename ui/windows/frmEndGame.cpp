@@ -1,6 +1,10 @@
 #include "Words.h"
 #include "frmEndGame.h"
 
+#include <QFontMetrics>
+
+#include "Zoom.h"
+
 #include <QKeyEvent>
 #include <cmath>
 #include <QLabel>
@@ -183,7 +187,9 @@ void frmEndGame::Form_Load() {
             mark->setObjectName(QStringLiteral("lblSeat(%1)").arg(p));
             mark->setFont(serifFont(7, false));
             mark->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-            mark->setGeometry(head->x(), head->y() - 11, head->width(), 12);
+            // As tall as its letters at the zoom, resting on the heading.
+            const int tall = QFontMetrics(serifFont(7 * zoom::factor())).height();
+            mark->setGeometry(head->x(), head->y() - tall + 1, head->width(), tall);
             setColour(mark, QColor(70, 70, 110));
             mark->setAccessibleName(translate("Results", "%1: computer, %2").arg(head->text(), level));
             mark->show();
@@ -224,7 +230,7 @@ void frmEndGame::showBestPlay() {
                              .arg(decimal(std::abs(diff), 1))
                              .arg(diff < 0 ? translate("Results", "below") : translate("Results", "above"));
     // Two lines share the room above the button.
-    placePixels(*Label2, QRect(CaptionLeft, HintTop - 3, WindowWidth - 2 * CaptionLeft, 8));
+    placePixels(*Label2, QRect(CaptionLeft, HintTop - 5, WindowWidth - 2 * CaptionLeft, 14));
     lblBestPlay->setText(text);
     lblBestPlay->setAccessibleName(text);
     lblBestPlay->show();

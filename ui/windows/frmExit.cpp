@@ -13,7 +13,8 @@ namespace rp {
 
 frmExit::frmExit(Windows& windows) : Window(windows, Name, size::ExitWindow, Placement::Screen, Frame::None) {
     setWindowTitle(translate("Goodbye", "Goodbye"));
-    lblVerse = verseLabel(this, 960, 2220, 3315, 675, 12);
+    // Wider than the English needs, about the same centre: longer verses fit.
+    lblVerse = verseLabel(this, 585, 2220, 4080, 675, 12);
     Timer1 = addTimer(3000, [this] { Timer1_Timer(); });
 }
 

@@ -14,7 +14,8 @@ frmMessageBox::frmMessageBox(Windows& windows)
 
     lblMessage = new QLabel(this);
     lblMessage->setObjectName(QStringLiteral("lblMessage"));
-    placeTwips(*lblMessage, 180, 120, 2595, 735);
+    // Down to the window's foot: three lines in any script.
+    placeTwips(*lblMessage, 180, 120, 2595, 885);
     QFont font;
     font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
     font.setPointSizeF(11.25);

@@ -60,8 +60,9 @@ frmScoresCheck::frmScoresCheck(Windows& windows)
     Label6 = label(QStringLiteral("Label6"), 4455, 1245, 615, 195, heading, Qt::AlignHCenter, QStringLiteral("Game 3"));
 
     for (int r = 1; r <= Rows; ++r) {
-        Label1[r - 1] = label(QStringLiteral("Label1(%1)").arg(r - 1), 435, r == row::Pentaro ? 5100 : card::RowTop[r],
-                              card::captionWidth(r), 195, serifFont(9.75, r == row::Score), Qt::AlignLeft,
+        Label1[r - 1] = label(QStringLiteral("Label1(%1)").arg(r - 1), 435,
+                              (r == row::Pentaro ? 5100 : card::RowTop[r]) - card::CaptionRaise,
+                              card::captionWidth(r), card::CaptionHeight, serifFont(9.75, r == row::Score), Qt::AlignLeft,
                               rowCaption(r));
         for (int c = 1; c <= Columns; ++c) {
             QLabel* box = navy(label(QStringLiteral("lblGame%1(%2)").arg(c).arg(r), card::ColumnLeft[c], card::RowTop[r], 1095,
