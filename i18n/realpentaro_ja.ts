@@ -806,7 +806,7 @@ to see its position</source>
     </message>
     <message>
         <source>Best play from the start expects %1%2. Your decisions cost %1%3 points and the dice gave you %1%4: %5.</source>
-        <translation>最初から最善手なら%1%2点が期待できます。あなたの判断による損失は%1%3点、サイコロの運は%1%4でした: %5。</translation>
+        <translation>最善手の期待値%1%2点。判断による損失%1%3点、サイコロの運%1%4: %5。</translation>
     </message>
     <message>
         <source>the same</source>

@@ -1,5 +1,5 @@
 #!/bin/sh
-# Screenshots of the table, the new-game dialog and the results in one
+# Screenshots of the table, the new-game dialog, the results and the review in one
 # language at 150 %, as a player sees them: docs/languages/<code>-*.png.
 #   tools/languageshots.sh de
 # Needs Xvfb and ImageMagick, and the build's tableshot and windowshot.
@@ -25,4 +25,12 @@ for w in newgame endgame; do
   kill $shown
   wait $shown 2>/dev/null || true
 done
+# The review of a one-column game played out on the table.
+DISPLAY=$display QT_QPA_PLATFORM=xcb "$build/tableshot" 3000 zoom150 review >"$build/windowshot.geometry" 2>/dev/null &
+shown=$!
+sleep 2
+DISPLAY=$display import -window root -crop "$(head -n 1 "$build/windowshot.geometry")" +repage \
+  "docs/languages/$code-review.png"
+kill $shown 2>/dev/null || true
+wait $shown 2>/dev/null || true
 ls docs/languages/"$code"-*.png

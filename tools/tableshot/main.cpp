@@ -2,7 +2,7 @@
 // leave it, and keeps it on screen for a while: for screenshots of the
 // real window (tools/tableshot.sh). Scripted dice, no sound, a settings file
 // of its own.
-//   tableshot [milliseconds on screen] [hint]
+//   tableshot [milliseconds on screen] [hint | computer | resume | zoomN] [review]
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -13,6 +13,9 @@
 #include "frmHighScores.h"
 #include "TableHint.h"
 #include "frmMain.h"
+#include "frmReview.h"
+
+#include <cstdio>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -71,6 +74,36 @@ int main(int argc, char* argv[]) {
         {{2, 3, 4, 5, 5}, 3, 13}, {{3, 3, 5, 5, 5}, 3, 12}, {{6, 6, 5, 4, 2}, 1, 16},
         {{4, 4, 4, 2, 6}, 2, 4},  {{5, 5, 3, 3, 3}, 1, 12}, {{2, 2, 2, 2, 2}, 2, 0},
     };
+    if (how == "review" || (argc > 3 && QByteArray(argv[3]) == "review")) {
+        // A one-column game played out through the table, then its review.
+        state.GameType = 2;
+        logic.StartNewGame();
+        state.GameInProgress = true;
+        windows.show<rp::frmMain>();
+        const int rows[] = {1, 2, 3, 4, 5, 6, 10, 11, 12, 13, 14, 15, 16};
+        for (int i = 0; i < 13; ++i) {
+            dice = {1 + i % 6, 2, 3, 4, 5, 6, 6, 6, 6, 6};
+            main->imgRollButton_MouseUp();
+            while (logic.DiceTumbling())
+                for (int d = 1; d <= rp::DiceCount; ++d)
+                    if (state.DieAnimator(d) != 0) main->tmrDieAnimator_Timer(d, state.DieAnimator(d));
+            logic.RollPauseTimer();
+            main->lblGame_Click(1, rows[i]);
+        }
+        // The results (the game's totals) under the review.
+        if (main->tmrEndGame->isActive()) main->tmrEndGame_Timer();
+        QTimer::singleShot(argc > 1 ? std::atoi(argv[1]) : 4000, &app, &QCoreApplication::quit);
+        QTimer::singleShot(500, [] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (!w->isVisible() || w->objectName() != QLatin1String("frmReview")) continue;
+                const QRect g = w->frameGeometry();
+                std::printf("%dx%d+%d+%d\n", g.width(), g.height(), g.x(), g.y());
+                std::fflush(stdout);
+            }
+        });
+        rp::openReview(windows, 1);
+        return QApplication::exec();
+    }
     if (computer) {
         // Ada's turn ends; Eva's begins with the next player's sign.
         roll({2, 5, 5, 5, 6});

@@ -97,7 +97,7 @@ void ReviewChart::paintEvent(QPaintEvent*) {
         p.drawEllipse(c, 5, 5);
         p.setPen(Costly);
         p.drawText(QRectF(c.x() - 30, c.y() + 6, 60, 14), Qt::AlignCenter,
-                   QString(QChar(0x2212)) + QString::number(turns_[static_cast<std::size_t>(t)].cost, 'f', 1));
+                   QString(QChar(0x2212)) + decimal(turns_[static_cast<std::size_t>(t)].cost, 1));
     }
     // The legend.
     p.setFont(serifFont(9));
