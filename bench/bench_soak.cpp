@@ -71,7 +71,7 @@ int main(int argc, char* argv[]) {
         dialog->imgGameTypeCheck_Click(1);
         dialog->SelectPlayerCount(4);
         for (int p = 1; p <= 4; ++p) program.seats.kind(p) = rp::SeatKind::Easy;
-        program.seats.pace = rp::Pace::Fast;
+        program.seats.pace = rp::Pace::Instant;
         dialog->imgOKButton_MouseUp();
         for (;;) {
             if (computer->onTurn() && !computer->hurried()) computer->hurry();

@@ -187,6 +187,10 @@ je pokládán za moudrého.“</translation>
         <source>&lt;h1&gt;Real Pentaro Help&lt;/h1&gt;&lt;p&gt;The help file cannot be read: %1&lt;/p&gt;</source>
         <translation>&lt;h1&gt;Nápověda Real Pentaro&lt;/h1&gt;&lt;p&gt;Soubor nápovědy nelze přečíst: %1&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Real Pentaro, version %1</source>
+        <translation>Real Pentaro, verze %1</translation>
+    </message>
 </context>
 <context>
     <name>HighScores</name>
@@ -383,6 +387,10 @@ smazat rekordy</translation>
         <source>Computer pace: %1</source>
         <translation>Tempo počítače: %1</translation>
     </message>
+    <message>
+        <source>Instant</source>
+        <translation>Okamžitě</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -550,6 +558,10 @@ smazat rekordy</translation>
         <source>Score Card</source>
         <translation>Karta</translation>
     </message>
+    <message>
+        <source>Instant</source>
+        <translation>Okamžitě</translation>
+    </message>
 </context>
 <context>
     <name>Results</name>
@@ -663,6 +675,14 @@ smazat rekordy</translation>
     <message>
         <source>Continue the game of %1?</source>
         <translation>Pokračovat ve hře (%1)?</translation>
+    </message>
+    <message>
+        <source>Cancel keeps it for the next start.</source>
+        <translation>Zrušení ji uchová pro příští spuštění.</translation>
+    </message>
+    <message>
+        <source>Cancel (Escape): keep the game for later</source>
+        <translation>Zrušit (Esc): uchovat hru na později</translation>
     </message>
 </context>
 <context>
@@ -828,6 +848,14 @@ a uvidíš jeho situaci</translation>
     <message>
         <source>Turn %1, roll %2: %3 %4 %5 (%6)</source>
         <translation>Tah %1, hod %2: %3 %4 %5 (%6)</translation>
+    </message>
+    <message>
+        <source> + a chip</source>
+        <translation> + žeton</translation>
+    </message>
+    <message>
+        <source> + the 35 bonus</source>
+        <translation> + bonus 35</translation>
     </message>
 </context>
 <context>
@@ -1244,6 +1272,38 @@ Hledáno v: %2</translation>
     <message>
         <source>Zoom %1 %</source>
         <translation>Velikost %1 %</translation>
+    </message>
+    <message>
+        <source>bonus won</source>
+        <translation>bonus získán</translation>
+    </message>
+    <message>
+        <source>upper bonus won</source>
+        <translation>horní bonus získán</translation>
+    </message>
+    <message>
+        <source>bonus lost</source>
+        <translation>bonus ztracen</translation>
+    </message>
+    <message>
+        <source>upper bonus out of reach</source>
+        <translation>horní bonus mimo dosah</translation>
+    </message>
+    <message>
+        <source>%1 of 63</source>
+        <translation>%1 z 63</translation>
+    </message>
+    <message>
+        <source>%1 of 63 toward the upper bonus</source>
+        <translation>%1 z 63 k hornímu bonusu</translation>
+    </message>
+    <message>
+        <source>You have rolled since.</source>
+        <translation>Mezitím už proběhl hod.</translation>
+    </message>
+    <message>
+        <source>Nothing to take back.</source>
+        <translation>Není co vzít zpět.</translation>
     </message>
 </context>
 </TS>

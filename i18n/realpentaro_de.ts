@@ -187,6 +187,10 @@ würde für weise gehalten.“</translation>
         <source>&lt;h1&gt;Real Pentaro Help&lt;/h1&gt;&lt;p&gt;The help file cannot be read: %1&lt;/p&gt;</source>
         <translation>&lt;h1&gt;Real Pentaro – Hilfe&lt;/h1&gt;&lt;p&gt;Die Hilfedatei kann nicht gelesen werden: %1&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Real Pentaro, version %1</source>
+        <translation>Real Pentaro, Version %1</translation>
+    </message>
 </context>
 <context>
     <name>HighScores</name>
@@ -382,6 +386,10 @@ zurückgesetzt</translation>
         <source>Computer pace: %1</source>
         <translation>Tempo des Computers: %1</translation>
     </message>
+    <message>
+        <source>Instant</source>
+        <translation>Sofort</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -549,6 +557,10 @@ zurückgesetzt</translation>
         <source>Score Card</source>
         <translation>Spielblock</translation>
     </message>
+    <message>
+        <source>Instant</source>
+        <translation>Sofort</translation>
+    </message>
 </context>
 <context>
     <name>Results</name>
@@ -662,6 +674,14 @@ zurückgesetzt</translation>
     <message>
         <source>Continue the game of %1?</source>
         <translation>Das Spiel von %1 fortsetzen?</translation>
+    </message>
+    <message>
+        <source>Cancel keeps it for the next start.</source>
+        <translation>Abbrechen hebt es für den nächsten Start auf.</translation>
+    </message>
+    <message>
+        <source>Cancel (Escape): keep the game for later</source>
+        <translation>Abbrechen (Esc): das Spiel für später aufheben</translation>
     </message>
 </context>
 <context>
@@ -827,6 +847,14 @@ um ihre Stellung zu sehen</translation>
     <message>
         <source>Turn %1, roll %2: %3 %4 %5 (%6)</source>
         <translation>Zug %1, Wurf %2: %3 %4 %5 (%6)</translation>
+    </message>
+    <message>
+        <source> + a chip</source>
+        <translation> + ein Chip</translation>
+    </message>
+    <message>
+        <source> + the 35 bonus</source>
+        <translation> + der Bonus von 35</translation>
     </message>
 </context>
 <context>
@@ -1243,6 +1271,38 @@ Gesucht in: %2</translation>
     <message>
         <source>Zoom %1 %</source>
         <translation>Zoom %1 %</translation>
+    </message>
+    <message>
+        <source>bonus won</source>
+        <translation>Bonus sicher</translation>
+    </message>
+    <message>
+        <source>upper bonus won</source>
+        <translation>oberer Bonus erreicht</translation>
+    </message>
+    <message>
+        <source>bonus lost</source>
+        <translation>kein Bonus</translation>
+    </message>
+    <message>
+        <source>upper bonus out of reach</source>
+        <translation>oberer Bonus nicht mehr erreichbar</translation>
+    </message>
+    <message>
+        <source>%1 of 63</source>
+        <translation>%1 von 63</translation>
+    </message>
+    <message>
+        <source>%1 of 63 toward the upper bonus</source>
+        <translation>%1 von 63 zum oberen Bonus</translation>
+    </message>
+    <message>
+        <source>You have rolled since.</source>
+        <translation>Sie haben seitdem gewürfelt.</translation>
+    </message>
+    <message>
+        <source>Nothing to take back.</source>
+        <translation>Nichts zurückzunehmen.</translation>
     </message>
 </context>
 </TS>

@@ -187,6 +187,10 @@ es contado por sabio.»</translation>
         <source>&lt;h1&gt;Real Pentaro Help&lt;/h1&gt;&lt;p&gt;The help file cannot be read: %1&lt;/p&gt;</source>
         <translation>&lt;h1&gt;Ayuda de Real Pentaro&lt;/h1&gt;&lt;p&gt;No se puede leer el archivo de ayuda: %1&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Real Pentaro, version %1</source>
+        <translation>Real Pentaro, versión %1</translation>
+    </message>
 </context>
 <context>
     <name>HighScores</name>
@@ -382,6 +386,10 @@ borrar los récords</translation>
         <source>Computer pace: %1</source>
         <translation>Ritmo del ordenador: %1</translation>
     </message>
+    <message>
+        <source>Instant</source>
+        <translation>Instantáneo</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -549,6 +557,10 @@ borrar los récords</translation>
         <source>Score Card</source>
         <translation>Hoja de puntos</translation>
     </message>
+    <message>
+        <source>Instant</source>
+        <translation>Instantáneo</translation>
+    </message>
 </context>
 <context>
     <name>Results</name>
@@ -662,6 +674,14 @@ borrar los récords</translation>
     <message>
         <source>Continue the game of %1?</source>
         <translation>¿Continuar la partida de %1?</translation>
+    </message>
+    <message>
+        <source>Cancel keeps it for the next start.</source>
+        <translation>Cancelar: la partida se guarda para el próximo inicio.</translation>
+    </message>
+    <message>
+        <source>Cancel (Escape): keep the game for later</source>
+        <translation>Cancelar (Esc): guardar la partida para más tarde</translation>
     </message>
 </context>
 <context>
@@ -827,6 +847,14 @@ para ver su posición</translation>
     <message>
         <source>Turn %1, roll %2: %3 %4 %5 (%6)</source>
         <translation>Turno %1, tiro %2: %3 %4 %5 (%6)</translation>
+    </message>
+    <message>
+        <source> + a chip</source>
+        <translation> + una ficha</translation>
+    </message>
+    <message>
+        <source> + the 35 bonus</source>
+        <translation> + el bono de 35</translation>
     </message>
 </context>
 <context>
@@ -1243,6 +1271,38 @@ Se buscaron en: %2</translation>
     <message>
         <source>Zoom %1 %</source>
         <translation>Zoom %1 %</translation>
+    </message>
+    <message>
+        <source>bonus won</source>
+        <translation>bono ganado</translation>
+    </message>
+    <message>
+        <source>upper bonus won</source>
+        <translation>bono superior ganado</translation>
+    </message>
+    <message>
+        <source>bonus lost</source>
+        <translation>bono perdido</translation>
+    </message>
+    <message>
+        <source>upper bonus out of reach</source>
+        <translation>bono superior fuera de alcance</translation>
+    </message>
+    <message>
+        <source>%1 of 63</source>
+        <translation>%1 de 63</translation>
+    </message>
+    <message>
+        <source>%1 of 63 toward the upper bonus</source>
+        <translation>%1 de 63 hacia el bono superior</translation>
+    </message>
+    <message>
+        <source>You have rolled since.</source>
+        <translation>Has tirado desde entonces.</translation>
+    </message>
+    <message>
+        <source>Nothing to take back.</source>
+        <translation>No hay nada que deshacer.</translation>
     </message>
 </context>
 </TS>

@@ -187,6 +187,10 @@ passe pour sage. »</translation>
         <source>&lt;h1&gt;Real Pentaro Help&lt;/h1&gt;&lt;p&gt;The help file cannot be read: %1&lt;/p&gt;</source>
         <translation>&lt;h1&gt;Aide de Real Pentaro&lt;/h1&gt;&lt;p&gt;Le fichier d’aide ne peut pas être lu : %1&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Real Pentaro, version %1</source>
+        <translation>Real Pentaro, version %1</translation>
+    </message>
 </context>
 <context>
     <name>HighScores</name>
@@ -382,6 +386,10 @@ les records</translation>
         <source>Computer pace: %1</source>
         <translation>Vitesse de l’ordinateur : %1</translation>
     </message>
+    <message>
+        <source>Instant</source>
+        <translation>Instantané</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -549,6 +557,10 @@ les records</translation>
         <source>Score Card</source>
         <translation>Grille de score</translation>
     </message>
+    <message>
+        <source>Instant</source>
+        <translation>Instantané</translation>
+    </message>
 </context>
 <context>
     <name>Results</name>
@@ -662,6 +674,14 @@ les records</translation>
     <message>
         <source>Continue the game of %1?</source>
         <translation>Continuer la partie de %1 ?</translation>
+    </message>
+    <message>
+        <source>Cancel keeps it for the next start.</source>
+        <translation>Annuler : la partie reste gardée pour le prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>Cancel (Escape): keep the game for later</source>
+        <translation>Annuler (Échap) : garder la partie pour plus tard</translation>
     </message>
 </context>
 <context>
@@ -827,6 +847,14 @@ pour voir sa position</translation>
     <message>
         <source>Turn %1, roll %2: %3 %4 %5 (%6)</source>
         <translation>Tour %1, lancer %2 : %3 %4 %5 (%6)</translation>
+    </message>
+    <message>
+        <source> + a chip</source>
+        <translation> + un jeton</translation>
+    </message>
+    <message>
+        <source> + the 35 bonus</source>
+        <translation> + le bonus de 35</translation>
     </message>
 </context>
 <context>
@@ -1243,6 +1271,38 @@ Cherchées dans : %2</translation>
     <message>
         <source>Zoom %1 %</source>
         <translation>Zoom %1 %</translation>
+    </message>
+    <message>
+        <source>bonus won</source>
+        <translation>bonus gagné</translation>
+    </message>
+    <message>
+        <source>upper bonus won</source>
+        <translation>bonus du haut gagné</translation>
+    </message>
+    <message>
+        <source>bonus lost</source>
+        <translation>bonus perdu</translation>
+    </message>
+    <message>
+        <source>upper bonus out of reach</source>
+        <translation>bonus du haut hors de portée</translation>
+    </message>
+    <message>
+        <source>%1 of 63</source>
+        <translation>%1 sur 63</translation>
+    </message>
+    <message>
+        <source>%1 of 63 toward the upper bonus</source>
+        <translation>%1 sur 63 vers le bonus du haut</translation>
+    </message>
+    <message>
+        <source>You have rolled since.</source>
+        <translation>Vous avez relancé depuis.</translation>
+    </message>
+    <message>
+        <source>Nothing to take back.</source>
+        <translation>Rien à reprendre.</translation>
     </message>
 </context>
 </TS>

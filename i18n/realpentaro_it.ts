@@ -187,6 +187,10 @@ passa per saggio.»</translation>
         <source>&lt;h1&gt;Real Pentaro Help&lt;/h1&gt;&lt;p&gt;The help file cannot be read: %1&lt;/p&gt;</source>
         <translation>&lt;h1&gt;Guida di Real Pentaro&lt;/h1&gt;&lt;p&gt;Il file della guida non si può leggere: %1&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Real Pentaro, version %1</source>
+        <translation>Real Pentaro, versione %1</translation>
+    </message>
 </context>
 <context>
     <name>HighScores</name>
@@ -382,6 +386,10 @@ i record</translation>
         <source>Computer pace: %1</source>
         <translation>Ritmo del computer: %1</translation>
     </message>
+    <message>
+        <source>Instant</source>
+        <translation>Istantaneo</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -549,6 +557,10 @@ i record</translation>
         <source>Score Card</source>
         <translation>Foglio punti</translation>
     </message>
+    <message>
+        <source>Instant</source>
+        <translation>Istantaneo</translation>
+    </message>
 </context>
 <context>
     <name>Results</name>
@@ -662,6 +674,14 @@ i record</translation>
     <message>
         <source>Continue the game of %1?</source>
         <translation>Continuare la partita di %1?</translation>
+    </message>
+    <message>
+        <source>Cancel keeps it for the next start.</source>
+        <translation>Annulla: la partita resta conservata per il prossimo avvio.</translation>
+    </message>
+    <message>
+        <source>Cancel (Escape): keep the game for later</source>
+        <translation>Annulla (Esc): conserva la partita per dopo</translation>
     </message>
 </context>
 <context>
@@ -827,6 +847,14 @@ per vederne la posizione</translation>
     <message>
         <source>Turn %1, roll %2: %3 %4 %5 (%6)</source>
         <translation>Turno %1, tiro %2: %3 %4 %5 (%6)</translation>
+    </message>
+    <message>
+        <source> + a chip</source>
+        <translation> + una fiche</translation>
+    </message>
+    <message>
+        <source> + the 35 bonus</source>
+        <translation> + il bonus di 35</translation>
     </message>
 </context>
 <context>
@@ -1243,6 +1271,38 @@ Cercate in: %2</translation>
     <message>
         <source>Zoom %1 %</source>
         <translation>Zoom %1 %</translation>
+    </message>
+    <message>
+        <source>bonus won</source>
+        <translation>bonus vinto</translation>
+    </message>
+    <message>
+        <source>upper bonus won</source>
+        <translation>bonus superiore vinto</translation>
+    </message>
+    <message>
+        <source>bonus lost</source>
+        <translation>bonus perso</translation>
+    </message>
+    <message>
+        <source>upper bonus out of reach</source>
+        <translation>bonus superiore fuori portata</translation>
+    </message>
+    <message>
+        <source>%1 of 63</source>
+        <translation>%1 su 63</translation>
+    </message>
+    <message>
+        <source>%1 of 63 toward the upper bonus</source>
+        <translation>%1 su 63 verso il bonus superiore</translation>
+    </message>
+    <message>
+        <source>You have rolled since.</source>
+        <translation>Hai tirato da allora.</translation>
+    </message>
+    <message>
+        <source>Nothing to take back.</source>
+        <translation>Niente da annullare.</translation>
     </message>
 </context>
 </TS>

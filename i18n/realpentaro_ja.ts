@@ -187,6 +187,10 @@ silent, is considered wise.&quot;</source>
         <source>&lt;h1&gt;Real Pentaro Help&lt;/h1&gt;&lt;p&gt;The help file cannot be read: %1&lt;/p&gt;</source>
         <translation>&lt;h1&gt;Real Pentaro ヘルプ&lt;/h1&gt;&lt;p&gt;ヘルプファイルを読めません: %1&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Real Pentaro, version %1</source>
+        <translation>Real Pentaro バージョン %1</translation>
+    </message>
 </context>
 <context>
     <name>HighScores</name>
@@ -378,6 +382,10 @@ Reset The High Scores</source>
         <source>Computer pace: %1</source>
         <translation>コンピューターの速さ: %1</translation>
     </message>
+    <message>
+        <source>Instant</source>
+        <translation>即時</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -545,6 +553,10 @@ Reset The High Scores</source>
         <source>Score Card</source>
         <translation>スコアカード</translation>
     </message>
+    <message>
+        <source>Instant</source>
+        <translation>即時</translation>
+    </message>
 </context>
 <context>
     <name>Results</name>
@@ -658,6 +670,14 @@ Reset The High Scores</source>
     <message>
         <source>Continue the game of %1?</source>
         <translation>%1 のゲームを続けますか?</translation>
+    </message>
+    <message>
+        <source>Cancel keeps it for the next start.</source>
+        <translation>キャンセルすると次回の起動まで保存されます。</translation>
+    </message>
+    <message>
+        <source>Cancel (Escape): keep the game for later</source>
+        <translation>キャンセル (Esc): ゲームを後のために保存</translation>
     </message>
 </context>
 <context>
@@ -823,6 +843,14 @@ to see its position</source>
     <message>
         <source>Turn %1, roll %2: %3 %4 %5 (%6)</source>
         <translation>%1手目、%2投目: %3 %4 %5 (%6)</translation>
+    </message>
+    <message>
+        <source> + a chip</source>
+        <translation> + チップ1枚</translation>
+    </message>
+    <message>
+        <source> + the 35 bonus</source>
+        <translation> + ボーナス35点</translation>
     </message>
 </context>
 <context>
@@ -1239,6 +1267,38 @@ Looked in: %2</source>
     <message>
         <source>Zoom %1 %</source>
         <translation>ズーム %1 %</translation>
+    </message>
+    <message>
+        <source>bonus won</source>
+        <translation>ボーナス獲得</translation>
+    </message>
+    <message>
+        <source>upper bonus won</source>
+        <translation>上段ボーナス獲得</translation>
+    </message>
+    <message>
+        <source>bonus lost</source>
+        <translation>ボーナスなし</translation>
+    </message>
+    <message>
+        <source>upper bonus out of reach</source>
+        <translation>上段ボーナスは届かない</translation>
+    </message>
+    <message>
+        <source>%1 of 63</source>
+        <translation>%1/63</translation>
+    </message>
+    <message>
+        <source>%1 of 63 toward the upper bonus</source>
+        <translation>上段ボーナスまで %1/63</translation>
+    </message>
+    <message>
+        <source>You have rolled since.</source>
+        <translation>そのあとに振っています。</translation>
+    </message>
+    <message>
+        <source>Nothing to take back.</source>
+        <translation>取り消せるものがありません。</translation>
     </message>
 </context>
 </TS>

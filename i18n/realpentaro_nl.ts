@@ -187,6 +187,10 @@ geldt als wijs.”</translation>
         <source>&lt;h1&gt;Real Pentaro Help&lt;/h1&gt;&lt;p&gt;The help file cannot be read: %1&lt;/p&gt;</source>
         <translation>&lt;h1&gt;Real Pentaro Help&lt;/h1&gt;&lt;p&gt;Het helpbestand kan niet worden gelezen: %1&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Real Pentaro, version %1</source>
+        <translation>Real Pentaro, versie %1</translation>
+    </message>
 </context>
 <context>
     <name>HighScores</name>
@@ -382,6 +386,10 @@ topscores wissen</translation>
         <source>Computer pace: %1</source>
         <translation>Tempo computer: %1</translation>
     </message>
+    <message>
+        <source>Instant</source>
+        <translation>Direct</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -549,6 +557,10 @@ topscores wissen</translation>
         <source>Score Card</source>
         <translation>Scorekaart</translation>
     </message>
+    <message>
+        <source>Instant</source>
+        <translation>Direct</translation>
+    </message>
 </context>
 <context>
     <name>Results</name>
@@ -662,6 +674,14 @@ topscores wissen</translation>
     <message>
         <source>Continue the game of %1?</source>
         <translation>Het spel van %1 voortzetten?</translation>
+    </message>
+    <message>
+        <source>Cancel keeps it for the next start.</source>
+        <translation>Annuleer bewaart het voor de volgende start.</translation>
+    </message>
+    <message>
+        <source>Cancel (Escape): keep the game for later</source>
+        <translation>Annuleer (Esc): bewaar het spel voor later</translation>
     </message>
 </context>
 <context>
@@ -827,6 +847,14 @@ om de stand te zien</translation>
     <message>
         <source>Turn %1, roll %2: %3 %4 %5 (%6)</source>
         <translation>Beurt %1, worp %2: %3 %4 %5 (%6)</translation>
+    </message>
+    <message>
+        <source> + a chip</source>
+        <translation> + een fiche</translation>
+    </message>
+    <message>
+        <source> + the 35 bonus</source>
+        <translation> + de bonus van 35</translation>
     </message>
 </context>
 <context>
@@ -1243,6 +1271,38 @@ Gezocht in: %2</translation>
     <message>
         <source>Zoom %1 %</source>
         <translation>Zoom %1 %</translation>
+    </message>
+    <message>
+        <source>bonus won</source>
+        <translation>bonus binnen</translation>
+    </message>
+    <message>
+        <source>upper bonus won</source>
+        <translation>bovenbonus binnen</translation>
+    </message>
+    <message>
+        <source>bonus lost</source>
+        <translation>bonus verloren</translation>
+    </message>
+    <message>
+        <source>upper bonus out of reach</source>
+        <translation>bovenbonus buiten bereik</translation>
+    </message>
+    <message>
+        <source>%1 of 63</source>
+        <translation>%1 van 63</translation>
+    </message>
+    <message>
+        <source>%1 of 63 toward the upper bonus</source>
+        <translation>%1 van 63 naar de bovenbonus</translation>
+    </message>
+    <message>
+        <source>You have rolled since.</source>
+        <translation>Je hebt intussen gegooid.</translation>
+    </message>
+    <message>
+        <source>Nothing to take back.</source>
+        <translation>Niets om terug te nemen.</translation>
     </message>
 </context>
 </TS>

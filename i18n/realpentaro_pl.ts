@@ -187,6 +187,10 @@ uchodzi za mądrego.”</translation>
         <source>&lt;h1&gt;Real Pentaro Help&lt;/h1&gt;&lt;p&gt;The help file cannot be read: %1&lt;/p&gt;</source>
         <translation>&lt;h1&gt;Real Pentaro – pomoc&lt;/h1&gt;&lt;p&gt;Nie można odczytać pliku pomocy: %1&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Real Pentaro, version %1</source>
+        <translation>Real Pentaro, wersja %1</translation>
+    </message>
 </context>
 <context>
     <name>HighScores</name>
@@ -383,6 +387,10 @@ listę rekordów</translation>
         <source>Computer pace: %1</source>
         <translation>Tempo komputera: %1</translation>
     </message>
+    <message>
+        <source>Instant</source>
+        <translation>Od razu</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -550,6 +558,10 @@ listę rekordów</translation>
         <source>Score Card</source>
         <translation>Karta wyników</translation>
     </message>
+    <message>
+        <source>Instant</source>
+        <translation>Od razu</translation>
+    </message>
 </context>
 <context>
     <name>Results</name>
@@ -663,6 +675,14 @@ listę rekordów</translation>
     <message>
         <source>Continue the game of %1?</source>
         <translation>Kontynuować grę (%1)?</translation>
+    </message>
+    <message>
+        <source>Cancel keeps it for the next start.</source>
+        <translation>Anuluj zachowa ją na następne uruchomienie.</translation>
+    </message>
+    <message>
+        <source>Cancel (Escape): keep the game for later</source>
+        <translation>Anuluj (Esc): zachowaj grę na później</translation>
     </message>
 </context>
 <context>
@@ -828,6 +848,14 @@ aby zobaczyć sytuację</translation>
     <message>
         <source>Turn %1, roll %2: %3 %4 %5 (%6)</source>
         <translation>Tura %1, rzut %2: %3 %4 %5 (%6)</translation>
+    </message>
+    <message>
+        <source> + a chip</source>
+        <translation> + żeton</translation>
+    </message>
+    <message>
+        <source> + the 35 bonus</source>
+        <translation> + premia 35</translation>
     </message>
 </context>
 <context>
@@ -1244,6 +1272,38 @@ Szukano w: %2</translation>
     <message>
         <source>Zoom %1 %</source>
         <translation>Powiększenie %1 %</translation>
+    </message>
+    <message>
+        <source>bonus won</source>
+        <translation>premia zdobyta</translation>
+    </message>
+    <message>
+        <source>upper bonus won</source>
+        <translation>górna premia zdobyta</translation>
+    </message>
+    <message>
+        <source>bonus lost</source>
+        <translation>premia stracona</translation>
+    </message>
+    <message>
+        <source>upper bonus out of reach</source>
+        <translation>górna premia poza zasięgiem</translation>
+    </message>
+    <message>
+        <source>%1 of 63</source>
+        <translation>%1 z 63</translation>
+    </message>
+    <message>
+        <source>%1 of 63 toward the upper bonus</source>
+        <translation>%1 z 63 do górnej premii</translation>
+    </message>
+    <message>
+        <source>You have rolled since.</source>
+        <translation>Od tego czasu był już rzut.</translation>
+    </message>
+    <message>
+        <source>Nothing to take back.</source>
+        <translation>Nie ma czego cofnąć.</translation>
     </message>
 </context>
 </TS>

@@ -187,6 +187,10 @@ silent, is considered wise.&quot;</source>
         <source>&lt;h1&gt;Real Pentaro Help&lt;/h1&gt;&lt;p&gt;The help file cannot be read: %1&lt;/p&gt;</source>
         <translation>&lt;h1&gt;Ajuda do Real Pentaro&lt;/h1&gt;&lt;p&gt;O arquivo de ajuda não pode ser lido: %1&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Real Pentaro, version %1</source>
+        <translation>Real Pentaro, versão %1</translation>
+    </message>
 </context>
 <context>
     <name>HighScores</name>
@@ -382,6 +386,10 @@ os recordes</translation>
         <source>Computer pace: %1</source>
         <translation>Ritmo do computador: %1</translation>
     </message>
+    <message>
+        <source>Instant</source>
+        <translation>Instantâneo</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -549,6 +557,10 @@ os recordes</translation>
         <source>Score Card</source>
         <translation>Cartela</translation>
     </message>
+    <message>
+        <source>Instant</source>
+        <translation>Instantâneo</translation>
+    </message>
 </context>
 <context>
     <name>Results</name>
@@ -662,6 +674,14 @@ os recordes</translation>
     <message>
         <source>Continue the game of %1?</source>
         <translation>Continuar a partida de %1?</translation>
+    </message>
+    <message>
+        <source>Cancel keeps it for the next start.</source>
+        <translation>Cancelar: a partida fica guardada para o próximo início.</translation>
+    </message>
+    <message>
+        <source>Cancel (Escape): keep the game for later</source>
+        <translation>Cancelar (Esc): guardar a partida para depois</translation>
     </message>
 </context>
 <context>
@@ -827,6 +847,14 @@ para ver a posição</translation>
     <message>
         <source>Turn %1, roll %2: %3 %4 %5 (%6)</source>
         <translation>Rodada %1, jogada %2: %3 %4 %5 (%6)</translation>
+    </message>
+    <message>
+        <source> + a chip</source>
+        <translation> + uma ficha</translation>
+    </message>
+    <message>
+        <source> + the 35 bonus</source>
+        <translation> + o bônus de 35</translation>
     </message>
 </context>
 <context>
@@ -1243,6 +1271,38 @@ Procuradas em: %2</translation>
     <message>
         <source>Zoom %1 %</source>
         <translation>Zoom %1 %</translation>
+    </message>
+    <message>
+        <source>bonus won</source>
+        <translation>bônus ganho</translation>
+    </message>
+    <message>
+        <source>upper bonus won</source>
+        <translation>bônus superior ganho</translation>
+    </message>
+    <message>
+        <source>bonus lost</source>
+        <translation>bônus perdido</translation>
+    </message>
+    <message>
+        <source>upper bonus out of reach</source>
+        <translation>bônus superior fora de alcance</translation>
+    </message>
+    <message>
+        <source>%1 of 63</source>
+        <translation>%1 de 63</translation>
+    </message>
+    <message>
+        <source>%1 of 63 toward the upper bonus</source>
+        <translation>%1 de 63 rumo ao bônus superior</translation>
+    </message>
+    <message>
+        <source>You have rolled since.</source>
+        <translation>Você já rolou depois disso.</translation>
+    </message>
+    <message>
+        <source>Nothing to take back.</source>
+        <translation>Nada para desfazer.</translation>
     </message>
 </context>
 </TS>

@@ -187,6 +187,10 @@ silent, is considered wise.&quot;</source>
         <source>&lt;h1&gt;Real Pentaro Help&lt;/h1&gt;&lt;p&gt;The help file cannot be read: %1&lt;/p&gt;</source>
         <translation>&lt;h1&gt;Справка Real Pentaro&lt;/h1&gt;&lt;p&gt;Не удаётся прочитать файл справки: %1&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Real Pentaro, version %1</source>
+        <translation>Real Pentaro, версия %1</translation>
+    </message>
 </context>
 <context>
     <name>HighScores</name>
@@ -383,6 +387,10 @@ Reset The High Scores</source>
         <source>Computer pace: %1</source>
         <translation>Темп компьютера: %1</translation>
     </message>
+    <message>
+        <source>Instant</source>
+        <translation>Мгновенно</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -550,6 +558,10 @@ Reset The High Scores</source>
         <source>Score Card</source>
         <translation>Карта очков</translation>
     </message>
+    <message>
+        <source>Instant</source>
+        <translation>Мгновенно</translation>
+    </message>
 </context>
 <context>
     <name>Results</name>
@@ -663,6 +675,14 @@ Reset The High Scores</source>
     <message>
         <source>Continue the game of %1?</source>
         <translation>Продолжить игру: %1?</translation>
+    </message>
+    <message>
+        <source>Cancel keeps it for the next start.</source>
+        <translation>«Отмена» сохранит её до следующего запуска.</translation>
+    </message>
+    <message>
+        <source>Cancel (Escape): keep the game for later</source>
+        <translation>Отмена (Esc): сохранить игру на потом</translation>
     </message>
 </context>
 <context>
@@ -828,6 +848,14 @@ to see its position</source>
     <message>
         <source>Turn %1, roll %2: %3 %4 %5 (%6)</source>
         <translation>Ход %1, бросок %2: %3 %4 %5 (%6)</translation>
+    </message>
+    <message>
+        <source> + a chip</source>
+        <translation> + фишка</translation>
+    </message>
+    <message>
+        <source> + the 35 bonus</source>
+        <translation> + бонус 35</translation>
     </message>
 </context>
 <context>
@@ -1244,6 +1272,38 @@ Looked in: %2</source>
     <message>
         <source>Zoom %1 %</source>
         <translation>Масштаб %1 %</translation>
+    </message>
+    <message>
+        <source>bonus won</source>
+        <translation>бонус получен</translation>
+    </message>
+    <message>
+        <source>upper bonus won</source>
+        <translation>верхний бонус получен</translation>
+    </message>
+    <message>
+        <source>bonus lost</source>
+        <translation>бонус потерян</translation>
+    </message>
+    <message>
+        <source>upper bonus out of reach</source>
+        <translation>верхний бонус недостижим</translation>
+    </message>
+    <message>
+        <source>%1 of 63</source>
+        <translation>%1 из 63</translation>
+    </message>
+    <message>
+        <source>%1 of 63 toward the upper bonus</source>
+        <translation>%1 из 63 до верхнего бонуса</translation>
+    </message>
+    <message>
+        <source>You have rolled since.</source>
+        <translation>Вы уже бросали после этого.</translation>
+    </message>
+    <message>
+        <source>Nothing to take back.</source>
+        <translation>Нечего отменять.</translation>
     </message>
 </context>
 </TS>

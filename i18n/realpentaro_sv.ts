@@ -187,6 +187,10 @@ när han tiger.”</translation>
         <source>&lt;h1&gt;Real Pentaro Help&lt;/h1&gt;&lt;p&gt;The help file cannot be read: %1&lt;/p&gt;</source>
         <translation>&lt;h1&gt;Real Pentaro Hjälp&lt;/h1&gt;&lt;p&gt;Hjälpfilen kan inte läsas: %1&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Real Pentaro, version %1</source>
+        <translation>Real Pentaro, version %1</translation>
+    </message>
 </context>
 <context>
     <name>HighScores</name>
@@ -382,6 +386,10 @@ rensa topplistan</translation>
         <source>Computer pace: %1</source>
         <translation>Datorns takt: %1</translation>
     </message>
+    <message>
+        <source>Instant</source>
+        <translation>Direkt</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -549,6 +557,10 @@ rensa topplistan</translation>
         <source>Score Card</source>
         <translation>Protokoll</translation>
     </message>
+    <message>
+        <source>Instant</source>
+        <translation>Direkt</translation>
+    </message>
 </context>
 <context>
     <name>Results</name>
@@ -662,6 +674,14 @@ rensa topplistan</translation>
     <message>
         <source>Continue the game of %1?</source>
         <translation>Fortsätta spelet för %1?</translation>
+    </message>
+    <message>
+        <source>Cancel keeps it for the next start.</source>
+        <translation>Avbryt sparar det till nästa start.</translation>
+    </message>
+    <message>
+        <source>Cancel (Escape): keep the game for later</source>
+        <translation>Avbryt (Esc): spara spelet till senare</translation>
     </message>
 </context>
 <context>
@@ -827,6 +847,14 @@ för att se ställningen</translation>
     <message>
         <source>Turn %1, roll %2: %3 %4 %5 (%6)</source>
         <translation>Tur %1, kast %2: %3 %4 %5 (%6)</translation>
+    </message>
+    <message>
+        <source> + a chip</source>
+        <translation> + en mark</translation>
+    </message>
+    <message>
+        <source> + the 35 bonus</source>
+        <translation> + bonusen på 35</translation>
     </message>
 </context>
 <context>
@@ -1243,6 +1271,38 @@ Letade i: %2</translation>
     <message>
         <source>Zoom %1 %</source>
         <translation>Zoom %1 %</translation>
+    </message>
+    <message>
+        <source>bonus won</source>
+        <translation>bonus klar</translation>
+    </message>
+    <message>
+        <source>upper bonus won</source>
+        <translation>övre bonus klar</translation>
+    </message>
+    <message>
+        <source>bonus lost</source>
+        <translation>bonus förlorad</translation>
+    </message>
+    <message>
+        <source>upper bonus out of reach</source>
+        <translation>övre bonus utom räckhåll</translation>
+    </message>
+    <message>
+        <source>%1 of 63</source>
+        <translation>%1 av 63</translation>
+    </message>
+    <message>
+        <source>%1 of 63 toward the upper bonus</source>
+        <translation>%1 av 63 mot övre bonusen</translation>
+    </message>
+    <message>
+        <source>You have rolled since.</source>
+        <translation>Du har kastat sedan dess.</translation>
+    </message>
+    <message>
+        <source>Nothing to take back.</source>
+        <translation>Inget att ta tillbaka.</translation>
     </message>
 </context>
 </TS>

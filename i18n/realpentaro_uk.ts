@@ -187,6 +187,10 @@ silent, is considered wise.&quot;</source>
         <source>&lt;h1&gt;Real Pentaro Help&lt;/h1&gt;&lt;p&gt;The help file cannot be read: %1&lt;/p&gt;</source>
         <translation>&lt;h1&gt;Довідка Real Pentaro&lt;/h1&gt;&lt;p&gt;Не вдається прочитати файл довідки: %1&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Real Pentaro, version %1</source>
+        <translation>Real Pentaro, версія %1</translation>
+    </message>
 </context>
 <context>
     <name>HighScores</name>
@@ -383,6 +387,10 @@ Reset The High Scores</source>
         <source>Computer pace: %1</source>
         <translation>Темп комп’ютера: %1</translation>
     </message>
+    <message>
+        <source>Instant</source>
+        <translation>Миттєво</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -550,6 +558,10 @@ Reset The High Scores</source>
         <source>Score Card</source>
         <translation>Карта очок</translation>
     </message>
+    <message>
+        <source>Instant</source>
+        <translation>Миттєво</translation>
+    </message>
 </context>
 <context>
     <name>Results</name>
@@ -663,6 +675,14 @@ Reset The High Scores</source>
     <message>
         <source>Continue the game of %1?</source>
         <translation>Продовжити гру: %1?</translation>
+    </message>
+    <message>
+        <source>Cancel keeps it for the next start.</source>
+        <translation>«Скасувати» збереже її до наступного запуску.</translation>
+    </message>
+    <message>
+        <source>Cancel (Escape): keep the game for later</source>
+        <translation>Скасувати (Esc): зберегти гру на потім</translation>
     </message>
 </context>
 <context>
@@ -828,6 +848,14 @@ to see its position</source>
     <message>
         <source>Turn %1, roll %2: %3 %4 %5 (%6)</source>
         <translation>Хід %1, кидок %2: %3 %4 %5 (%6)</translation>
+    </message>
+    <message>
+        <source> + a chip</source>
+        <translation> + фішка</translation>
+    </message>
+    <message>
+        <source> + the 35 bonus</source>
+        <translation> + бонус 35</translation>
     </message>
 </context>
 <context>
@@ -1244,6 +1272,38 @@ Looked in: %2</source>
     <message>
         <source>Zoom %1 %</source>
         <translation>Масштаб %1 %</translation>
+    </message>
+    <message>
+        <source>bonus won</source>
+        <translation>бонус отримано</translation>
+    </message>
+    <message>
+        <source>upper bonus won</source>
+        <translation>верхній бонус отримано</translation>
+    </message>
+    <message>
+        <source>bonus lost</source>
+        <translation>бонус втрачено</translation>
+    </message>
+    <message>
+        <source>upper bonus out of reach</source>
+        <translation>верхній бонус недосяжний</translation>
+    </message>
+    <message>
+        <source>%1 of 63</source>
+        <translation>%1 з 63</translation>
+    </message>
+    <message>
+        <source>%1 of 63 toward the upper bonus</source>
+        <translation>%1 з 63 до верхнього бонусу</translation>
+    </message>
+    <message>
+        <source>You have rolled since.</source>
+        <translation>Ви вже кидали після цього.</translation>
+    </message>
+    <message>
+        <source>Nothing to take back.</source>
+        <translation>Нічого скасовувати.</translation>
     </message>
 </context>
 </TS>

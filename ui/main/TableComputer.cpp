@@ -217,7 +217,7 @@ void TableComputer::keepStep() {
         for (int d = 1; d <= DiceCount; ++d)
             if (s.DieKept(d)) kept << QString::number(s.Dice(d));
         if (!kept.isEmpty())
-            table_.tellStep(tr("%1 keeps %2").arg(QString::fromStdString(s.PlayerName(s.CurrentPlayer)),
+            table_.tellStep(translate("Table", "%1 keeps %2").arg(QString::fromStdString(s.PlayerName(s.CurrentPlayer)),
                                                   kept.join(u' ')));
         if (moved) return next(t.step);
     }

@@ -70,11 +70,11 @@ void TablePreview::showBonusProgress() {
             else best += 5 * r;
         }
         if (sum >= UpperBonusAt)
-            box->setNote(tr("bonus won"), tr("upper bonus won"));
+            box->setNote(translate("Table", "bonus won"), translate("Table", "upper bonus won"));
         else if (sum + best < UpperBonusAt)
-            box->setNote(tr("bonus lost"), tr("upper bonus out of reach"));
+            box->setNote(translate("Table", "bonus lost"), translate("Table", "upper bonus out of reach"));
         else
-            box->setNote(tr("%1 of 63").arg(sum), tr("%1 of 63 toward the upper bonus").arg(sum));
+            box->setNote(translate("Table", "%1 of 63").arg(sum), translate("Table", "%1 of 63 toward the upper bonus").arg(sum));
     }
 }
 

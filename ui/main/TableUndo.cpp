@@ -101,7 +101,7 @@ bool TableUndo::undo() {
     if (!canUndo()) {
         const GameState& s = logic_.state();
         if (s.GameInProgress && s.Winner == 0)
-            emit table_.reasonTold(rolledSince_ ? tr("You have rolled since.") : tr("Nothing to take back."));
+            emit table_.reasonTold(rolledSince_ ? translate("Table", "You have rolled since.") : translate("Table", "Nothing to take back."));
         return false;
     }
     const GameSnapshot before = *before_;

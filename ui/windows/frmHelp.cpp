@@ -132,7 +132,7 @@ void frmHelp::loadText() {
     if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         // Which release this is, below the help, where an About window would say it.
         txtHelp->setHtml(toHtml(QString::fromUtf8(file.readAll())) + QStringLiteral("<hr><p>") +
-                         tr("Real Pentaro, version %1").arg(QStringLiteral(RP_VERSION)).toHtmlEscaped() +
+                         translate("Help", "Real Pentaro, version %1").arg(QStringLiteral(RP_VERSION)).toHtmlEscaped() +
                          QStringLiteral("</p>"));
     } else {
         txtHelp->setHtml(translate("Help", "<h1>Real Pentaro Help</h1><p>The help file cannot be read: %1</p>")

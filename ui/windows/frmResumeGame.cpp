@@ -21,9 +21,8 @@ frmResumeGame::frmResumeGame(Windows& windows) : ConfirmDialog(windows, Name) {
     lblKept->setWordWrap(true);
     lblKept->setAttribute(Qt::WA_TranslucentBackground);
     lblKept->setPalette(lblMessage->palette());
-    lblKept->setText(QCoreApplication::translate(
-        "frmResumeGame", "Cancel keeps it for the next start."));
-    imgCancel->setToolTip(QCoreApplication::translate("frmResumeGame", "Cancel (Escape): keep the game for later"));
+    lblKept->setText(translate("Resume", "Cancel keeps it for the next start."));
+    imgCancel->setToolTip(translate("Resume", "Cancel (Escape): keep the game for later"));
 }
 
 QString frmResumeGame::question(const QStringList& names) {
