@@ -677,7 +677,7 @@ borrar los récords</translation>
     </message>
     <message>
         <source>Cancel keeps it for the next start.</source>
-        <translation>Cancelar: la partida se guarda para el próximo inicio.</translation>
+        <translation>Cancelar: se guarda para más tarde.</translation>
     </message>
     <message>
         <source>Cancel (Escape): keep the game for later</source>

@@ -677,7 +677,7 @@ les records</translation>
     </message>
     <message>
         <source>Cancel keeps it for the next start.</source>
-        <translation>Annuler : la partie reste gardée pour le prochain démarrage.</translation>
+        <translation>Annuler : gardée pour plus tard.</translation>
     </message>
     <message>
         <source>Cancel (Escape): keep the game for later</source>

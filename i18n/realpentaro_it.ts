@@ -677,7 +677,7 @@ i record</translation>
     </message>
     <message>
         <source>Cancel keeps it for the next start.</source>
-        <translation>Annulla: la partita resta conservata per il prossimo avvio.</translation>
+        <translation>Annulla: resta salvata per dopo.</translation>
     </message>
     <message>
         <source>Cancel (Escape): keep the game for later</source>

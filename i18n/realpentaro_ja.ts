@@ -673,7 +673,7 @@ Reset The High Scores</source>
     </message>
     <message>
         <source>Cancel keeps it for the next start.</source>
-        <translation>キャンセルすると次回の起動まで保存されます。</translation>
+        <translation>キャンセルしても保存されます。</translation>
     </message>
     <message>
         <source>Cancel (Escape): keep the game for later</source>

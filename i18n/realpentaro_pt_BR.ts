@@ -677,7 +677,7 @@ os recordes</translation>
     </message>
     <message>
         <source>Cancel keeps it for the next start.</source>
-        <translation>Cancelar: a partida fica guardada para o próximo início.</translation>
+        <translation>Cancelar: fica guardada para depois.</translation>
     </message>
     <message>
         <source>Cancel (Escape): keep the game for later</source>
