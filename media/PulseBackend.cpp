@@ -130,9 +130,9 @@ void PulseBackend::start(const QString& path) {
     Locked lock(loop_);
     endStream();
     if (pa_context_get_state(context_) != PA_CONTEXT_READY) return;  // the server went away
-    const pa_sample_spec spec{static_cast<pa_sample_format_t>(it->format), static_cast<uint32_t>(it->rate),
-                              static_cast<uint8_t>(it->channels)};
-    stream_ = pa_stream_new(context_, "effect", &spec, nullptr);
+    const pa_sample_spec sample{static_cast<pa_sample_format_t>(it->format), static_cast<uint32_t>(it->rate),
+                                static_cast<uint8_t>(it->channels)};
+    stream_ = pa_stream_new(context_, "effect", &sample, nullptr);
     if (!stream_) return;
     playing_ = &*it;
     written_ = 0;
