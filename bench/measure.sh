@@ -78,7 +78,7 @@ fi
 echo "bench: display $DISPLAY, $sound, $runs runs"
 
 # A kept four-player game, resumed by the runs with a game in progress.
-"$build/bench/bench_game_file" --write "$tmp/kept-game.ini"
+QT_QPA_PLATFORM=offscreen "$build/bench_game_file" --write "$tmp/kept-game.ini"
 if [ -n "$account" ]; then
   "$python" bench/measure.py --game "$build/realpentaro" --bare "$build/bench_bare_window" \
     --config "$tmp/config" --kept-game "$tmp/kept-game.ini" --account
