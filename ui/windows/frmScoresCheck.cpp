@@ -55,9 +55,9 @@ frmScoresCheck::frmScoresCheck(Windows& windows)
     QFont heading;
     heading.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
     heading.setPointSizeF(8.25);
-    Label4 = label(QStringLiteral("Label4"), 2295, 1245, 615, 195, heading, Qt::AlignHCenter, QStringLiteral("Game 1"));
-    Label5 = label(QStringLiteral("Label5"), 3375, 1245, 615, 195, heading, Qt::AlignHCenter, QStringLiteral("Game 2"));
-    Label6 = label(QStringLiteral("Label6"), 4455, 1245, 615, 195, heading, Qt::AlignHCenter, QStringLiteral("Game 3"));
+    Label4 = label(QStringLiteral("Label4"), 2295, 1245, 615, 195, heading, Qt::AlignHCenter, translate("Table", "Game 1"));
+    Label5 = label(QStringLiteral("Label5"), 3375, 1245, 615, 195, heading, Qt::AlignHCenter, translate("Table", "Game 2"));
+    Label6 = label(QStringLiteral("Label6"), 4455, 1245, 615, 195, heading, Qt::AlignHCenter, translate("Table", "Game 3"));
 
     for (int r = 1; r <= Rows; ++r) {
         Label1[r - 1] = label(QStringLiteral("Label1(%1)").arg(r - 1), 435,
