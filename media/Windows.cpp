@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QLabel>
 #include <QScreen>
@@ -133,10 +134,17 @@ QTimer* Window::addTimer(int intervalMs, std::function<void()> tick) {
 
 void Window::unloadMe() { windows_.unload(name_); }
 
-void Window::paintEvent(QPaintEvent*) {
+void Window::paintEvent(QPaintEvent* event) {
     if (background_.empty()) return;
     QPainter painter(this);
-    painter.drawPixmap(0, 0, pictures().get(background_));
+    const QPixmap background = pictures().get(background_);
+    const qreal dpr = background.devicePixelRatio();
+    // Only the pieces asked for (the dice beside each other, a few boxes):
+    // one blit over their bounding box would be split over worker threads
+    // on every frame of a roll.
+    for (const QRect& piece : event->region())
+        painter.drawPixmap(QPointF(piece.topLeft()), background,
+                           QRectF(QPointF(piece.topLeft()) * dpr, QSizeF(piece.size()) * dpr));
 }
 
 void Window::closeEvent(QCloseEvent* event) {

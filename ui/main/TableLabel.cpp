@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 #include <functional>
 
 #include "ImageButton.h"
@@ -90,8 +91,23 @@ void TableLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (wasPressed && rect().contains(event->position().toPoint())) emit clicked();
 }
 
+void TableLabel::changeEvent(QEvent* event) {
+    // Nothing here looks different when disabled (the card is switched off
+    // and on around every roll): tell assistive tools, skip the repaint.
+    if (event->type() != QEvent::EnabledChange || frameShape() != QFrame::NoFrame) {
+        QLabel::changeEvent(event);
+        return;
+    }
+    QAccessible::State state;
+    state.disabled = true;
+    QAccessibleStateChangeEvent change(this, state);
+    QAccessible::updateAccessibility(&change);
+}
+
 void TableLabel::paintEvent(QPaintEvent* event) {
-    if (!pixmap().isNull()) QLabel::paintEvent(event);
+    // A scaled picture (a chip) is never disabled: Qt's own cached scaling.
+    if (!pixmap().isNull() && hasScaledContents()) QLabel::paintEvent(event);
+    else if (!pixmap().isNull()) paintPicture();
     else if (!text().isEmpty()) paintCaption(text(), palette().color(QPalette::Active, QPalette::WindowText));
     // Pale enough to tell from an entry at a glance.
     else if (!preview_.isEmpty()) paintCaption(preview_, QColor(110, 120, 170, 150));
@@ -108,6 +124,14 @@ void TableLabel::paintEvent(QPaintEvent* event) {
         frame.setPen(QPen(QColor(200, 40, 20), 2));
         frame.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
+}
+
+void TableLabel::paintPicture() {
+    // Drawn as it is even when disabled: a die tumbling on the first roll of
+    // a turn looks like one on the second, as a picture never greys here.
+    QPainter painter(this);
+    const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    style()->drawItemPixmap(&painter, area, QStyle::visualAlignment(layoutDirection(), alignment()), pixmap());
 }
 
 void TableLabel::paintCaption(const QString& text, const QColor& ink) {

@@ -1,6 +1,6 @@
 #pragma once
 // A label of the table: a caption, a score box or a die. It keeps its text
-// colour when disabled (the card is disabled between turns and must stay
+// colour and its picture when disabled (the card is disabled between turns and must stay
 // readable), fits its glyphs into the layout's tight heights, and reports a
 // click (press and release of the left button over it) as the card needs.
 
@@ -46,8 +46,10 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void paintPicture();
     void paintCaption(const QString& text, const QColor& ink);
     // The description: the plain one and what the marks above add to it.
     void describe();
