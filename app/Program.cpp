@@ -147,11 +147,16 @@ void Program::chooseStartZoom() {
 
 bool Program::start() {
     chooseStartZoom();
+    // Decoded while the window is being made (mostly waiting on the display),
+    // ready before the event loop turns to its first paint.
+    pictures.decodeAhead("splash.jpg");
+    windows.show<frmSplash>();
     if (pictures.get("splash.jpg").isNull()) {
+        windows.setOnLastUnloaded({});
+        windows.unload(QStringLiteral("frmSplash"));
         reportBadPictures({QStringLiteral("cannot decode picture: %1").arg(pictures.path("splash.jpg"))});
         return false;
     }
-    windows.show<frmSplash>();
     // Once the splash is painted, so on screen: its three seconds are time
     // enough for the rest. A turn of the event loop is not: the window may
     // not have reached the display yet. Should no paint come, soon anyway.

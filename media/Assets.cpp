@@ -8,8 +8,11 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <cstdio>
+#include <system_error>
 
 #include "AssetNames.h"
+#include "JpegReader.h"
+#include "MappedFile.h"
 #include "Twips.h"
 #include "Zoom.h"
 
@@ -53,21 +56,20 @@ void Pictures::setZoom(int percent) {
 
 // Scaled to the zoomed size of the picture's control (or to `shown`), in
 // device pixels.
-QPixmap Pictures::atZoom(QImage image, bool twice, QSize shown) const {
-    const QSize natural = twice ? image.size() / 2 : image.size();
-    if (shown.isValid()) {
-        const QSize device(qRound(shown.width() * ratio_), qRound(shown.height() * ratio_));
-        QPixmap pixmap = QPixmap::fromImage(image.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-        pixmap.setDevicePixelRatio(ratio_);
-        return pixmap;
-    }
-    if (zoom_ == 100) {
+QSize Pictures::deviceSize(QSize artwork, bool twice, QSize shown) const {
+    if (shown.isValid()) return {qRound(shown.width() * ratio_), qRound(shown.height() * ratio_)};
+    if (zoom_ == 100) return artwork;
+    const QSize natural = twice ? artwork / 2 : artwork;
+    const int w = zoom::px(natural.width() * TwipsPerPixel, zoom_), h = zoom::px(natural.height() * TwipsPerPixel, zoom_);
+    return {qRound(w * ratio_), qRound(h * ratio_)};
+}
+
+QPixmap Pictures::atZoom(QImage image, QSize device, bool twice) const {
+    if (zoom_ == 100 && image.size() == device) {
         QPixmap pixmap = QPixmap::fromImage(std::move(image));
         if (twice) pixmap.setDevicePixelRatio(2);
         return pixmap;
     }
-    const int w = zoom::px(natural.width() * TwipsPerPixel, zoom_), h = zoom::px(natural.height() * TwipsPerPixel, zoom_);
-    const QSize device(qRound(w * ratio_), qRound(h * ratio_));
     if (image.size() != device) image = image.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     QPixmap pixmap = QPixmap::fromImage(std::move(image));
     pixmap.setDevicePixelRatio(ratio_);
@@ -89,29 +91,79 @@ void Pictures::setLanguage(const QString& code) {
     languageFiles_ = QSet<QString>(files.begin(), files.end());
 }
 
-// Decoded fully (a truncated file often has a readable header), or null
-// with the reason in *why. The file is read from disk the first time only.
-QImage Pictures::read(const QString& path, QString* why) {
+const QByteArray& Pictures::bytesOf(const QString& path) {
+    static const QByteArray none;
     auto it = files_.find(path);
-    if (it == files_.end()) {
-        QFile f(path);
-        QByteArray bytes;
-        if (QFileInfo(path).isFile() && f.open(QIODevice::ReadOnly)) bytes = f.readAll();
-        it = files_.insert(path, bytes);
+    if (it == files_.end()) it = files_.insert(path, MappedFile::open(path, 64 * 1024 * 1024));
+    return *it ? (*it)->bytes() : none;
+}
+
+QString Pictures::hiPath(const QString& plain, std::string_view name) {
+    // A language's own picture has its @2x beside it.
+    return plain.left(plain.size() - static_cast<qsizetype>(name.size())) +
+           QString::fromStdString(assets::hiDpiName(name));
+}
+
+void Pictures::decodeAhead(std::string_view name) {
+    const QString plain = path(name);
+    const QString hi = hiPath(plain, name);
+    const bool twice = hiDpi() && !bytesOf(hi).isEmpty();
+    const QString file = twice ? hi : plain;
+    const QByteArray bytes = bytesOf(file);
+    if (!jpeg::looksLikeJpeg(bytes) || ahead_.count(file)) return;
+    try {
+        ahead_.emplace(file, std::async(std::launch::async, [this, bytes, twice] {
+            Ahead a;
+            QSize device;
+            a.image = jpeg::read(bytes, [&a, &device, this, twice](QSize artwork) {
+                a.artwork = artwork;
+                return device = deviceSize(artwork, twice, {});
+            }, &a.why);
+            // Scaled here too, off the thread making the window.
+            if (!a.image.isNull() && a.image.size() != device)
+                a.image = a.image.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            return a;
+        }));
+    } catch (const std::system_error&) {
+        // No thread to be had: it is decoded when asked for, as any other.
     }
-    if (it->isEmpty()) {
+}
+
+// Decoded fully (a truncated file often has a readable header), or null
+// with the reason in *why. The file is opened the first time only.
+QImage Pictures::read(const QString& path, QString* why, const std::function<QSize(QSize)>& wanted) {
+    const QByteArray& bytes = bytesOf(path);
+    if (bytes.isEmpty()) {
         *why = QStringLiteral("missing picture: %1").arg(path);
         return {};
     }
-    QBuffer buffer(&*it);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    QImage image = reader.read();
+    QImage image;
+    QString trouble;
+    if (auto ahead = ahead_.find(path); ahead != ahead_.end()) {
+        Ahead a = ahead->second.get();
+        ahead_.erase(ahead);
+        image = std::move(a.image);
+        trouble = a.why;
+        if (a.artwork.isValid() && wanted) wanted(a.artwork);
+    } else if (jpeg::looksLikeJpeg(bytes)) {
+        image = jpeg::read(bytes, wanted, &trouble);
+    }
+    if (image.isNull() && trouble.isEmpty()) {
+        QByteArray data = bytes;
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer);
+        image = reader.read();
+        if (image.isNull()) trouble = reader.errorString();
+    }
     if (image.isNull()) {
-        *why = QStringLiteral("cannot decode picture: %1 (%2)").arg(path, reader.errorString());
+        *why = QStringLiteral("cannot decode picture: %1 (%2)").arg(path, trouble);
         return {};
     }
-    if (!endsWell(path, *it)) {
+    const bool whole = endsWell(path, bytes);
+    // Decoded: the file's bytes go back to the file cache until next needed.
+    if (const auto& file = files_.value(path)) file->rest();
+    if (!whole) {
         *why = QStringLiteral("cannot decode picture: %1 (the file is cut short)").arg(path);
         return {};
     }
@@ -120,20 +172,28 @@ QImage Pictures::read(const QString& path, QString* why) {
 
 QPixmap Pictures::decode(std::string_view name, QString* error, QSize shown) {
     const QString plain = path(name);
-    // A language's own picture has its @2x beside it.
-    const QString hi = plain.left(plain.size() - static_cast<qsizetype>(name.size())) +
-                       QString::fromStdString(assets::hiDpiName(name));
+    const QString hi = hiPath(plain, name);
     // Only the bytes of the artwork in use are kept.
     auto letGo = [this](const QString& unused) {
-        if (auto it = files_.find(unused); it != files_.end() && !it->isEmpty()) files_.erase(it);
+        if (auto it = files_.find(unused); it != files_.end() && !bytesOf(unused).isEmpty()) files_.erase(it);
+    };
+    // Reduced while decoded where the format allows, towards the size it is
+    // shown at, which follows from the artwork's own size.
+    QSize device;
+    auto wanted = [this, shown, &device](bool twice) {
+        return [this, shown, twice, &device](QSize artwork) { return device = deviceSize(artwork, twice, shown); };
+    };
+    auto finish = [this, shown, &device](QImage image, bool twice) {
+        if (!device.isValid()) device = deviceSize(image.size(), twice, shown);
+        return atZoom(std::move(image), device, twice);
     };
     if (hiDpi()) {
-        if (files_.contains(hi) ? !files_.value(hi).isEmpty() : QFileInfo(hi).isFile()) {
+        if (files_.contains(hi) ? !bytesOf(hi).isEmpty() : QFileInfo(hi).isFile()) {
             QString why;
-            QImage image = read(hi, &why);
+            QImage image = read(hi, &why, wanted(true));
             if (!image.isNull()) {
                 letGo(plain);
-                return atZoom(std::move(image), true, shown);
+                return finish(std::move(image), true);
             }
             // The plain picture still shows the game whole, only softer.
             std::fprintf(stderr, "Real Pentaro: %s; showing the plain picture instead\n", qPrintable(why));
@@ -143,10 +203,11 @@ QPixmap Pictures::decode(std::string_view name, QString* error, QSize shown) {
     } else {
         letGo(hi);
     }
+    device = {};
     QString why;
-    QImage image = read(plain, &why);
+    QImage image = read(plain, &why, wanted(false));
     if (error) *error = why;
-    return image.isNull() ? QPixmap() : atZoom(std::move(image), false, shown);
+    return image.isNull() ? QPixmap() : finish(std::move(image), false);
 }
 
 QPixmap& Pictures::remember(const QString& key, std::string_view name, QPixmap pixmap) {
@@ -210,7 +271,8 @@ qint64 Pictures::decodedBytes() const {
 
 qint64 Pictures::fileBytes() const {
     qint64 sum = 0;
-    for (const QByteArray& b : files_) sum += b.size();
+    for (const auto& file : files_)
+        if (file) sum += file->bytes().size();
     return sum;
 }
 

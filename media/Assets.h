@@ -7,11 +7,17 @@
 #include <QList>
 #include <QSet>
 #include <QPixmap>
+#include <functional>
+#include <future>
+#include <map>
+#include <memory>
 #include <QString>
 #include <QStringList>
 #include <string_view>
 
 namespace rp {
+
+class MappedFile;
 
 // The folder of the running program (symbolic links resolved).
 QString programFolder();
@@ -22,9 +28,9 @@ QString soundsFolder(const QString& root);
 // given images folder, one readable line per file; empty when all is well.
 QStringList checkPictures(const QString& imagesFolder);
 
-// Pictures by path. Each file is read from disk once and its bytes kept
-// (a JPEG or GIF is a tenth of its decoded size), so neither an animation
-// nor a window opened again reads a file. A picture is decoded when first
+// Pictures by path. Each file is mapped once and kept (a JPEG or GIF is a
+// tenth of its decoded size, and between decodes it rests in the system's
+// file cache), so neither an animation nor a window opened again opens a file. A picture is decoded when first
 // asked for, once per zoom, and shared by every control that shows it;
 // trim() lets go of the decoded pictures nobody shows any more.
 // On a dense screen (device pixel ratio above 1) a picture comes from its
@@ -50,6 +56,9 @@ public:
     // artwork drawn larger than the control that shows it, kept at the size
     // shown rather than at its own.
     const QPixmap& get(std::string_view name, QSize shown);
+    // Starts decoding a JPEG picture on a thread of its own for the next
+    // get() of it to take: the splash's, while its window is being made.
+    void decodeAhead(std::string_view name);
     const QString& folder() const { return folder_; }
 
     // Pictures are decoded again at this zoom (percent) as they are asked for.
@@ -73,8 +82,13 @@ public:
 
 private:
     QPixmap decode(std::string_view name, QString* error, QSize shown = {});
-    QImage read(const QString& path, QString* why);
-    QPixmap atZoom(QImage image, bool twice, QSize shown) const;
+    // `wanted` maps the artwork's size to the size it will be shown at.
+    QImage read(const QString& path, QString* why, const std::function<QSize(QSize)>& wanted);
+    // The file's bytes, read the first time only; empty when there is none.
+    const QByteArray& bytesOf(const QString& path);
+    static QString hiPath(const QString& plain, std::string_view name);
+    QSize deviceSize(QSize artwork, bool twice, QSize shown) const;
+    QPixmap atZoom(QImage image, QSize device, bool twice) const;
     QPixmap& remember(const QString& key, std::string_view name, QPixmap pixmap);
 
     QString folder_;
@@ -82,7 +96,14 @@ private:
     QSet<QString> languageFiles_;   // what it holds, looked up without the disk
     qreal ratio_;
     int zoom_ = 100;
-    QHash<QString, QByteArray> files_;  // by path; an empty one: no such file
+    // A picture decoded ahead on its own thread, by path.
+    struct Ahead {
+        QImage image;
+        QString why;
+        QSize artwork;
+    };
+    std::map<QString, std::future<Ahead>> ahead_;
+    QHash<QString, std::shared_ptr<MappedFile>> files_;  // by path; empty: no such file
     QHash<QString, QPixmap> cache_;     // by path, at the zoom
     QList<QPixmap> stale_;              // of an earlier zoom, until trimmed
     QHash<qint64, std::string> names_;

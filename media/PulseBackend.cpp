@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+
+#include "MappedFile.h"
 #include <QtEndian>
 #include <cstdio>
 #include <pulse/pulseaudio.h>
@@ -23,9 +25,8 @@ quint16 le16(const char* p) { return qFromLittleEndian<quint16>(p); }
 }  // namespace
 
 bool PulseBackend::readWave(const QString& path, Clip& clip) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly) || f.size() > 16 * 1024 * 1024) return false;
-    const QByteArray data = f.readAll();
+    const std::shared_ptr<MappedFile> file = MappedFile::open(path, 16 * 1024 * 1024);
+    const QByteArray& data = file->bytes();
     const char* d = data.constData();
     if (data.size() < 12 || data.left(4) != "RIFF" || data.mid(8, 4) != "WAVE") return false;
     bool haveFormat = false;
@@ -44,8 +45,13 @@ bool PulseBackend::readWave(const QString& path, Clip& clip) {
             clip.format = bits == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
             haveFormat = true;
         } else if (id == "data" && haveFormat) {
-            clip.pcm = data.mid(body, size);
-            return !clip.pcm.isEmpty();
+            if (size <= 0) return false;
+            // The samples stay in the file cache until played, not in the heap.
+            clip.file = file;
+            clip.pcm = QByteArray::fromRawData(d + body, size);
+            file->rest();
+            file->prefetch();
+            return true;
         }
         at = body + size + (size & 1);
     }

@@ -8,6 +8,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <memory>
 #include <QSet>
 
 #include "SoundPlayer.h"
@@ -17,6 +18,8 @@ struct pa_stream;
 struct pa_threaded_mainloop;
 
 namespace rp {
+
+class MappedFile;
 
 class PulseBackend : public SoundBackend {
 public:
@@ -32,7 +35,8 @@ public:
         int format = 0;  // pa_sample_format_t
         int rate = 0;
         int channels = 0;
-        QByteArray pcm;
+        QByteArray pcm;  // within file
+        std::shared_ptr<MappedFile> file;
     };
     // A WAVE file's PCM samples; false for anything else.
     static bool readWave(const QString& path, Clip& clip);

@@ -24,7 +24,14 @@ void frmSplash::Form_Load() {
     logic_.LoadSettings();
     setBackground("splash.jpg");
     sound().play(file::SplashSound);
-    lblVerse->setText(translate("Splash", "\"Iron sharpens iron, so\none man sharpens another.\""));
+    // Shown once the window is on its way to the screen, still before its
+    // first paint: the first control shown wakes the bridge to assistive
+    // tools (a session-bus connection), which need not hold up the window.
+    lblVerse->hide();
+    QTimer::singleShot(0, lblVerse, [this] {
+        lblVerse->setText(translate("Splash", "\"Iron sharpens iron, so\none man sharpens another.\""));
+        lblVerse->show();
+    });
     Timer1->start();
 }
 
