@@ -11,7 +11,7 @@ mode=${1:-play}
 build=${BUILD_DIR:-build}
 
 # What building and running the game needs.
-play_packages="cmake make g++ pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools libpulse-dev qt6-qpa-plugins libgif-dev
+play_packages="cmake make g++ pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools libpulse-dev libjpeg-dev qt6-qpa-plugins libgif-dev
   fonts-dejavu-core fonts-liberation"
 # What the tests, benchmarks and screenshot tools need besides.
 test_packages="libgtest-dev pulseaudio pulseaudio-utils xvfb xauth imagemagick
