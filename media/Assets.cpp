@@ -112,7 +112,8 @@ void Pictures::decodeAhead(std::string_view name) {
     const QByteArray bytes = bytesOf(file);
     if (!jpeg::looksLikeJpeg(bytes) || ahead_.count(file)) return;
     try {
-        ahead_.emplace(file, std::async(std::launch::async, [this, bytes, twice] {
+        // The mapping goes with the thread: the bytes stay while it reads.
+        ahead_.emplace(file, std::async(std::launch::async, [this, bytes, mapped = files_.value(file), twice] {
             Ahead a;
             QSize device;
             a.image = jpeg::read(bytes, [&a, &device, this, twice](QSize artwork) {

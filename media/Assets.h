@@ -96,17 +96,18 @@ private:
     QSet<QString> languageFiles_;   // what it holds, looked up without the disk
     qreal ratio_;
     int zoom_ = 100;
-    // A picture decoded ahead on its own thread, by path.
+    QHash<QString, std::shared_ptr<MappedFile>> files_;  // by path; empty: no such file
+    QHash<QString, QPixmap> cache_;     // by path, at the zoom
+    QList<QPixmap> stale_;              // of an earlier zoom, until trimmed
+    QHash<qint64, std::string> names_;
+    // A picture decoded ahead on its own thread, by path. Last, so that it
+    // waits for the thread before anything the thread reads is let go.
     struct Ahead {
         QImage image;
         QString why;
         QSize artwork;
     };
     std::map<QString, std::future<Ahead>> ahead_;
-    QHash<QString, std::shared_ptr<MappedFile>> files_;  // by path; empty: no such file
-    QHash<QString, QPixmap> cache_;     // by path, at the zoom
-    QList<QPixmap> stale_;              // of an earlier zoom, until trimmed
-    QHash<qint64, std::string> names_;
 };
 
 }  // namespace rp

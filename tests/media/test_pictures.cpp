@@ -8,7 +8,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <random>
+
 #include "Assets.h"
+#include "JpegReader.h"
 #include "TestMedia.h"
 
 namespace {
@@ -106,6 +109,48 @@ private slots:
         QVERIFY(QFile::remove(dir.filePath("bgnd.jpg")));
         QCOMPARE(rp::Pictures(dir.path(), 2.0).loadAll(), QStringList{});
         QCOMPARE(rp::Pictures(dir.path(), 1.0).loadAll().filter(dir.filePath("bgnd.jpg")).size(), 1);
+    }
+
+    // JPEGs go through libjpeg directly: the same pixels as Qt's reader, a
+    // half-size reduction only where it lands exactly, a reason (never a
+    // crash or a hang) for damaged bytes, and the splash decoded ahead on its
+    // own thread equal to the one decoded when asked for.
+    void jpegsReadByLibjpegItself() {
+        QTemporaryDir dir;
+        QImage art(160, 96, QImage::Format_RGB32);
+        for (int y = 0; y < art.height(); ++y)
+            for (int x = 0; x < art.width(); ++x) art.setPixel(x, y, qRgb(x * 3 % 256, y * 5 % 256, (x * y) % 256));
+        const QString file = dir.filePath("art.jpg");
+        QVERIFY(art.save(file, "JPG", 90));
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        QVERIFY(rp::jpeg::looksLikeJpeg(bytes));
+        QString why;
+        const QImage whole = rp::jpeg::read(bytes, {}, &why);
+        QCOMPARE(whole.convertToFormat(QImage::Format_RGB32), QImage(file).convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(rp::jpeg::read(bytes, [](QSize s) { return s / 2; }, &why).size(), QSize(80, 48));
+        QCOMPARE(rp::jpeg::read(bytes, [](QSize s) { return s * 5 / 8; }, &why).size(), QSize(160, 96));
+
+        std::mt19937 random(7);
+        for (int i = 0; i < 400; ++i) {
+            QByteArray damaged = bytes;
+            if (i % 4 == 0) damaged.truncate(qsizetype(random() % bytes.size()));
+            for (int n = 0; n < 1 + i % 5; ++n)
+                if (!damaged.isEmpty()) damaged[qsizetype(random() % damaged.size())] = char(random());
+            why.clear();
+            const QImage image = rp::jpeg::read(damaged, [](QSize s) { return s / 2; }, &why);
+            QVERIFY2(!image.isNull() || !why.isEmpty() || !rp::jpeg::looksLikeJpeg(damaged), qPrintable(QString::number(i)));
+        }
+
+        QVERIFY(QFile::copy(file, dir.filePath("splash.jpg")));
+        QVERIFY(QFile::copy(file, dir.filePath("splash@2x.jpg")));
+        rp::Pictures ahead(dir.path(), 1.0), asked(dir.path(), 1.0);
+        for (rp::Pictures* p : {&ahead, &asked}) p->setZoom(125);
+        ahead.decodeAhead("splash.jpg");
+        QCOMPARE(ahead.get("splash.jpg").toImage(), asked.get("splash.jpg").toImage());
+        QCOMPARE(ahead.get("splash.jpg").size(), QSize(100, 60));
+        rp::Pictures(dir.path(), 1.0).decodeAhead("splash.jpg");  // never asked for: let go with it
     }
 
     void theCheckNamesEachMissingOrBrokenPicture() {

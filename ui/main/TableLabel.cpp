@@ -144,11 +144,21 @@ void TableLabel::paintCaption(const QString& text, const QColor& ink) {
     const qreal textHeight = fm.ascent() + fm.descent();
     const qreal baseline = textHeight <= height() ? (height() - textHeight) / 2 + fm.ascent()
                                                   : height() - fm.descent();
-    const qreal width = fm.horizontalAdvance(text);
+    // Laid out once per text and font: a box repaints around every roll.
+    if (laidOut_.text() != text || laidOutFont_ != font()) {
+        laidOut_.setTextFormat(Qt::PlainText);
+        laidOut_.setText(text);
+        laidOut_.prepare(QTransform(), font());
+        laidOutFont_ = font();
+        laidOutWidth_ = fm.horizontalAdvance(text);
+    }
+    const qreal width = laidOutWidth_;
     qreal x = 0;
     if (alignment() & Qt::AlignHCenter) x = (this->width() - width) / 2;
     else if (alignment() & Qt::AlignRight) x = this->width() - width;
-    painter.drawText(QPointF(x, baseline), text);
+    // A laid-out text draws no underline (the standings' link has one).
+    if (font().underline()) painter.drawText(QPointF(x, baseline), text);
+    else painter.drawStaticText(QPointF(x, baseline - fm.ascent()), laidOut_);
 }
 
 namespace {

@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QLabel>
+#include <QStaticText>
 
 namespace rp {
 
@@ -62,6 +63,9 @@ private:
     bool notPlayed_ = false;
     QString preview_, note_, noteSaid_;
     QString plainDescription_;  // the description without marks
+    QStaticText laidOut_;       // the caption painted last, and its font
+    QFont laidOutFont_;
+    qreal laidOutWidth_ = 0;
 };
 
 // Makes the table's labels and every picture button operable through the

@@ -37,7 +37,7 @@ void frmMain::buildCard() {
     placeTwips(*imgPaper, 195, 945, 5175, 6375);
 
     auto* grid = new card::CardGrid(this);
-    placeTwips(*grid, 0, 0, size::MainClient);
+    placeTwips(*grid, card::CardGrid::Left, card::CardGrid::Top, card::CardGrid::Width, card::CardGrid::Height);
 
     auto label = [this](const QString& name, int l, int t, int w, int h, const QFont& font,
                         Qt::Alignment align, const QString& caption = {}) {

@@ -28,6 +28,8 @@ CardGrid::CardGrid(QWidget* parent) : QWidget(parent) {
 
 void CardGrid::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    // Drawn in the window's coordinates, exactly where it always was.
+    p.translate(-pos());
     p.scale(zoom::factor(), zoom::factor());
     auto line = [&p](int x1, int y1, int x2, int y2, int width) {
         p.setPen(QPen(Qt::black, width, Qt::SolidLine, Qt::FlatCap));

@@ -28,9 +28,12 @@ inline constexpr int CaptionRaise = 15, CaptionHeight = 225;
 // "Game 2, Full House"; rows 18 and 19 add "(row 18)" as they repeat 9 and 17.
 QString boxDescription(int column, int row);
 
-// The frame and rules of the card; lets the mouse through.
+// The frame and rules of the card; lets the mouse through. It covers the
+// card alone (Left, Top, Width, Height in twips), so that a die redrawn
+// beside the card does not redraw the rules as well.
 class CardGrid : public QWidget {
 public:
+    static constexpr int Left = 300, Top = 1470, Width = 4965, Height = 5325;
     explicit CardGrid(QWidget* parent);
 
 protected:

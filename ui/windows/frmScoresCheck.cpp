@@ -32,7 +32,8 @@ frmScoresCheck::frmScoresCheck(Windows& windows)
     imgPaper->setFrameShape(QFrame::Box);
     const auto& paper = size::ScoresCheckPaper;
     placeTwips(*imgPaper, paper.left, paper.top, paper.box());
-    placeTwips(*new card::CardGrid(this), 0, 0, size::ScoresCheckWindow);
+    placeTwips(*new card::CardGrid(this), card::CardGrid::Left, card::CardGrid::Top, card::CardGrid::Width,
+               card::CardGrid::Height);
 
     auto label = [this](const QString& name, int l, int t, int w, int h, const QFont& font,
                         Qt::Alignment align, const QString& caption = {}) {
