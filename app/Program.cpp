@@ -148,9 +148,10 @@ void Program::chooseStartZoom() {
 bool Program::start() {
     chooseStartZoom();
     // Decoded while the window is being made (mostly waiting on the display),
-    // ready before the event loop turns to its first paint.
-    pictures.decodeAhead("splash.jpg");
-    windows.show<frmSplash>();
+    // ready before the event loop turns to its first paint. Without the file
+    // at all, no window shows.
+    const bool ahead = pictures.decodeAhead("splash.jpg");
+    if (ahead || !pictures.get("splash.jpg").isNull()) windows.show<frmSplash>();
     if (pictures.get("splash.jpg").isNull()) {
         windows.setOnLastUnloaded({});
         windows.unload(QStringLiteral("frmSplash"));

@@ -104,13 +104,14 @@ QString Pictures::hiPath(const QString& plain, std::string_view name) {
            QString::fromStdString(assets::hiDpiName(name));
 }
 
-void Pictures::decodeAhead(std::string_view name) {
+bool Pictures::decodeAhead(std::string_view name) {
     const QString plain = path(name);
     const QString hi = hiPath(plain, name);
     const bool twice = hiDpi() && !bytesOf(hi).isEmpty();
     const QString file = twice ? hi : plain;
     const QByteArray bytes = bytesOf(file);
-    if (!jpeg::looksLikeJpeg(bytes) || ahead_.count(file)) return;
+    if (ahead_.count(file)) return true;
+    if (!jpeg::looksLikeJpeg(bytes)) return false;
     try {
         // The mapping goes with the thread: the bytes stay while it reads.
         ahead_.emplace(file, std::async(std::launch::async, [this, bytes, mapped = files_.value(file), twice] {
@@ -127,7 +128,9 @@ void Pictures::decodeAhead(std::string_view name) {
         }));
     } catch (const std::system_error&) {
         // No thread to be had: it is decoded when asked for, as any other.
+        return false;
     }
+    return true;
 }
 
 // Decoded fully (a truncated file often has a readable header), or null

@@ -58,7 +58,8 @@ public:
     const QPixmap& get(std::string_view name, QSize shown);
     // Starts decoding a JPEG picture on a thread of its own for the next
     // get() of it to take: the splash's, while its window is being made.
-    void decodeAhead(std::string_view name);
+    // False when nothing was started (no such file, not a JPEG).
+    bool decodeAhead(std::string_view name);
     const QString& folder() const { return folder_; }
 
     // Pictures are decoded again at this zoom (percent) as they are asked for.
