@@ -3,6 +3,9 @@
 # run (the machine is shared and noisy: compare the ratios). Not a test.
 #   bench/measure.sh [RUNS] [--write docs/performance.md] [--advisor BENCH_ADVISOR_OUTPUT]
 #   bench/measure.sh --account   only where the memory goes, one run of each case
+#   bench/measure.sh --start [RUNS]   only the start beside the bare window,
+#     the runs close together (settle 0.3 s, idle 0.1 s) so they share the
+#     machine's load
 # Builds what it needs in $BUILD_DIR (default build), then on its own Xvfb
 # with no window manager and a private sound server with a null sink:
 #   - start to first window mapped, RSS 3 s after the table shows, CPU of
@@ -20,11 +23,13 @@ runs=5
 write=""
 advisor=""
 account=""
+start=""
 while [ $# -gt 0 ]; do
   case "$1" in
     --write) write=$2; shift 2 ;;
     --advisor) advisor=$(realpath "$2"); shift 2 ;;
     --account) account=--account; shift ;;
+    --start) start=1; shift ;;
     *) runs=$1; shift ;;
   esac
 done
@@ -76,6 +81,12 @@ else
   export PULSE_SERVER=unix:/nonexistent/rp-no-audio
 fi
 echo "bench: display $DISPLAY, $sound, $runs runs"
+
+if [ -n "$start" ]; then
+  "$python" bench/measure.py --runs "$runs" --game "$build/realpentaro" --bare "$build/bench_bare_window" \
+    --config "$tmp/config" --settle 0.3 --idle 0.1 | grep -E '^(median|ratio|start_ratio)'
+  exit 0
+fi
 
 # A kept four-player game, resumed by the runs with a game in progress.
 QT_QPA_PLATFORM=offscreen "$build/bench_game_file" --write "$tmp/kept-game.ini"
