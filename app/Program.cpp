@@ -45,6 +45,7 @@ Program::Program(ProgramParts parts)
       translations(parts.root + QStringLiteral("/translations")),
       opponentSeed_(parts.opponentSeed ? parts.opponentSeed : std::random_device{}()) {
     chooseStartLanguage();
+    pictures.adopt(std::move(parts.splash));
     installAccessibleControls();
     defineGameWindows(windows, logic, {seats, store, [this](const QString& code) { chooseLanguage(code); }},
                       [this] { return advisor.startValue(); });
@@ -147,11 +148,12 @@ void Program::chooseStartZoom() {
 
 bool Program::start() {
     chooseStartZoom();
-    // Decoded while the window is being made (mostly waiting on the display),
-    // ready before the event loop turns to its first paint. Without the file
-    // at all, no window shows.
-    const bool ahead = pictures.decodeAhead("splash.jpg");
-    if (ahead || !pictures.get("splash.jpg").isNull()) windows.show<frmSplash>();
+    // Shown first, its picture scaled to the zoom after, still before its
+    // first paint: scaling it beside the window's making held the window up
+    // longer than it saved. The picture itself has been decoded since the
+    // program's first moment (EarlySplash). Without the file at all, no
+    // window shows.
+    if (pictures.has("splash.jpg")) windows.show<frmSplash>();
     if (pictures.get("splash.jpg").isNull()) {
         windows.setOnLastUnloaded({});
         windows.unload(QStringLiteral("frmSplash"));

@@ -36,6 +36,7 @@ struct ProgramParts {
     DiceSource dice;                             // empty: the real dice
     std::unique_ptr<SoundBackend> soundBackend;  // empty: the PulseAudio module
     std::uint64_t opponentSeed = 0;              // the computers' mistakes; 0: a fresh seed each run
+    EarlyPicture splash;                         // decoded before Qt started, if it was
 };
 
 class Program : public QObject {

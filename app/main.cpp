@@ -6,6 +6,7 @@
 #include <malloc.h>
 #endif
 
+#include "EarlySplash.h"
 #include "Program.h"
 #include "QtMessages.h"
 #include "Signals.h"
@@ -19,8 +20,11 @@ int main(int argc, char* argv[]) {
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
 #endif
     rp::quietQtMessages();
+    rp::EarlyPicture splash = rp::decodeSplashEarly();
     QApplication app(argc, argv);
-    rp::Program program;
+    rp::ProgramParts parts;
+    parts.splash = std::move(splash);
+    rp::Program program(std::move(parts));
     if (!program.start()) return 1;
     rp::onTerminationSignal(&program.windows, [&program] { program.terminate(); });
     return QApplication::exec();

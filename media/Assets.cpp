@@ -9,6 +9,12 @@
 #include <QImageReader>
 #include <cstdio>
 #include <system_error>
+#include <thread>
+#ifdef Q_OS_LINUX
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
 
 #include "AssetNames.h"
 #include "JpegReader.h"
@@ -104,33 +110,38 @@ QString Pictures::hiPath(const QString& plain, std::string_view name) {
            QString::fromStdString(assets::hiDpiName(name));
 }
 
-bool Pictures::decodeAhead(std::string_view name) {
+bool Pictures::has(std::string_view name) const {
     const QString plain = path(name);
-    const QString hi = hiPath(plain, name);
-    const bool twice = hiDpi() && !bytesOf(hi).isEmpty();
-    const QString file = twice ? hi : plain;
-    const QByteArray bytes = bytesOf(file);
-    if (ahead_.count(file)) return true;
-    if (!jpeg::looksLikeJpeg(bytes)) return false;
+    return QFileInfo(plain).isFile() || QFileInfo(hiPath(plain, name)).isFile();
+}
+
+EarlyPicture EarlyPicture::start(std::function<QString()> where) {
+    auto result = std::make_shared<Result>();
+    auto finished = std::make_shared<std::promise<void>>();
+    EarlyPicture early{result, finished->get_future().share()};
     try {
-        // The mapping goes with the thread: the bytes stay while it reads.
-        ahead_.emplace(file, std::async(std::launch::async, [this, bytes, mapped = files_.value(file), twice] {
-            Ahead a;
-            QSize device;
-            a.image = jpeg::read(bytes, [&a, &device, this, twice](QSize artwork) {
-                a.artwork = artwork;
-                return device = deviceSize(artwork, twice, {});
-            }, &a.why);
-            // Scaled here too, off the thread making the window.
-            if (!a.image.isNull() && a.image.size() != device)
-                a.image = a.image.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-            return a;
-        }));
+        // Not waited for: a program that ends first leaves it behind.
+        std::thread([where = std::move(where), result, finished] {
+#ifdef Q_OS_LINUX
+            setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 19);
+#endif
+            const QString path = where();
+            const auto file = MappedFile::open(path, 64 * 1024 * 1024);
+            if (file && jpeg::looksLikeJpeg(file->bytes())) {
+                result->picture.image = jpeg::read(file->bytes(), {}, &result->picture.why);
+                result->picture.artwork = result->picture.image.size();
+                result->path = path;
+            }
+            finished->set_value();
+        }).detach();
     } catch (const std::system_error&) {
-        // No thread to be had: it is decoded when asked for, as any other.
-        return false;
+        return {};  // no thread to be had
     }
-    return true;
+    return early;
+}
+
+bool EarlyPicture::done() const {
+    return finished.valid() && finished.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
 }
 
 // Decoded fully (a truncated file often has a readable header), or null
@@ -143,13 +154,20 @@ QImage Pictures::read(const QString& path, QString* why, const std::function<QSi
     }
     QImage image;
     QString trouble;
-    if (auto ahead = ahead_.find(path); ahead != ahead_.end()) {
-        Ahead a = ahead->second.get();
-        ahead_.erase(ahead);
+    // The picture decoded early, when it is this one and ready; one not
+    // ready by the first read is not waited for.
+    bool early = false;
+    if (!early_.done()) {
+        early_ = {};
+    } else if (early_.result->path == path) {
+        DecodedPicture& a = early_.result->picture;
         image = std::move(a.image);
         trouble = a.why;
         if (a.artwork.isValid() && wanted) wanted(a.artwork);
-    } else if (jpeg::looksLikeJpeg(bytes)) {
+        early_ = {};
+        early = true;
+    }
+    if (!early && jpeg::looksLikeJpeg(bytes)) {
         image = jpeg::read(bytes, wanted, &trouble);
     }
     if (image.isNull() && trouble.isEmpty()) {
@@ -228,6 +246,9 @@ QStringList Pictures::loadAll() {
         // Decoded to be sure it can be, then let go: only what is shown is kept.
         if (decode(name, &why).isNull()) bad << why;
     }
+    // Decoded early for a language or zoom the game did not take, or not
+    // decoded yet.
+    early_ = {};
     return bad;
 }
 

@@ -4,12 +4,12 @@
 // the game starts the same from anywhere and through a symbolic link.
 
 #include <QHash>
+#include <QImage>
 #include <QList>
 #include <QSet>
 #include <QPixmap>
 #include <functional>
 #include <future>
-#include <map>
 #include <memory>
 #include <QString>
 #include <QStringList>
@@ -27,6 +27,32 @@ QString soundsFolder(const QString& root);
 // Each picture of the game that is missing or cannot be decoded in the
 // given images folder, one readable line per file; empty when all is well.
 QStringList checkPictures(const QString& imagesFolder);
+
+// A picture decoded on another thread: whole, or null with the reason.
+struct DecodedPicture {
+    QImage image;
+    QString why;
+    QSize artwork;  // its size as drawn
+};
+
+// The first window's picture, decoded whole on a thread started before the
+// toolkit (which spends its first 15 ms loading itself and connecting to the
+// display, mostly on one core) and handed to the cache that shows it. The
+// thread runs at the lowest priority, on a core nothing else wants: where
+// none is free, the picture is decoded when asked for, as any other.
+struct EarlyPicture {
+    struct Result {
+        QString path;  // empty: nothing decoded (no such file, not a JPEG)
+        DecodedPicture picture;
+    };
+    std::shared_ptr<Result> result;  // written before `finished`
+    std::shared_future<void> finished;
+    // Decodes the JPEG at the path that `where` finds, all on the other
+    // thread: `where` must not be the first to make a QObject, for Qt takes
+    // that thread for its main one. Nothing when no thread is to be had.
+    static EarlyPicture start(std::function<QString()> where);
+    bool done() const;
+};
 
 // Pictures by path. Each file is mapped once and kept (a JPEG or GIF is a
 // tenth of its decoded size, and between decodes it rests in the system's
@@ -56,10 +82,11 @@ public:
     // artwork drawn larger than the control that shows it, kept at the size
     // shown rather than at its own.
     const QPixmap& get(std::string_view name, QSize shown);
-    // Starts decoding a JPEG picture on a thread of its own for the next
-    // get() of it to take: the splash's, while its window is being made.
-    // False when nothing was started (no such file, not a JPEG).
-    bool decodeAhead(std::string_view name);
+    // Whether the picture has a file, at either resolution.
+    bool has(std::string_view name) const;
+    // Takes a picture decoded early for the first get() of its file, which
+    // scales it to the zoom; never waits for it.
+    void adopt(EarlyPicture early) { early_ = std::move(early); }
     const QString& folder() const { return folder_; }
 
     // Pictures are decoded again at this zoom (percent) as they are asked for.
@@ -101,14 +128,7 @@ private:
     QHash<QString, QPixmap> cache_;     // by path, at the zoom
     QList<QPixmap> stale_;              // of an earlier zoom, until trimmed
     QHash<qint64, std::string> names_;
-    // A picture decoded ahead on its own thread, by path. Last, so that it
-    // waits for the thread before anything the thread reads is let go.
-    struct Ahead {
-        QImage image;
-        QString why;
-        QSize artwork;
-    };
-    std::map<QString, std::future<Ahead>> ahead_;
+    EarlyPicture early_;  // until its file is first read
 };
 
 }  // namespace rp

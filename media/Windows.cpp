@@ -24,10 +24,10 @@ Window::Window(Windows& windows, QString name, size::Box client, Placement place
                                    // a title bar and nothing to click on it
                                    : Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       windows_(windows),
+      client_(client),
       media_(windows.media()),
       name_(std::move(name)),
-      placement_(placement),
-      client_(client) {
+      placement_(placement) {
     setObjectName(name_);
     setFixedSize(zoom::px(client.width), zoom::px(client.height));
     // The zoom keys work on every window.

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <future>
 #include <random>
 
 #include "Assets.h"
@@ -113,8 +114,8 @@ private slots:
 
     // JPEGs go through libjpeg directly: the same pixels as Qt's reader, a
     // half-size reduction only where it lands exactly, a reason (never a
-    // crash or a hang) for damaged bytes, and the splash decoded ahead on its
-    // own thread equal to the one decoded when asked for.
+    // crash or a hang) for damaged bytes, and the splash decoded early on a
+    // thread of its own equal to the one decoded when asked for.
     void jpegsReadByLibjpegItself() {
         QTemporaryDir dir;
         QImage art(160, 96, QImage::Format_RGB32);
@@ -143,14 +144,41 @@ private slots:
             QVERIFY2(!image.isNull() || !why.isEmpty() || !rp::jpeg::looksLikeJpeg(damaged), qPrintable(QString::number(i)));
         }
 
+        // Decoded from the program's first moment: the same picture, at the
+        // zoom, as one decoded when asked for. One the cache does not read
+        // (another language's, say) is let go unused; one not ready when
+        // asked for is not waited for; a damaged one gives way to the plain
+        // artwork as it would when asked for.
         QVERIFY(QFile::copy(file, dir.filePath("splash.jpg")));
         QVERIFY(QFile::copy(file, dir.filePath("splash@2x.jpg")));
+        auto early = [&dir](const char* name) {
+            rp::EarlyPicture e = rp::EarlyPicture::start([path = dir.filePath(name)] { return path; });
+            e.finished.wait();
+            return e;
+        };
         rp::Pictures ahead(dir.path(), 1.0), asked(dir.path(), 1.0);
         for (rp::Pictures* p : {&ahead, &asked}) p->setZoom(125);
-        ahead.decodeAhead("splash.jpg");
+        ahead.adopt(early("splash@2x.jpg"));
         QCOMPARE(ahead.get("splash.jpg").toImage(), asked.get("splash.jpg").toImage());
         QCOMPARE(ahead.get("splash.jpg").size(), QSize(100, 60));
-        rp::Pictures(dir.path(), 1.0).decodeAhead("splash.jpg");  // never asked for: let go with it
+        rp::Pictures unclaimed(dir.path(), 1.0);
+        unclaimed.adopt(early("splash@2x.jpg"));
+        QCOMPARE(unclaimed.get("splash.jpg").toImage(), QImage(file).convertToFormat(QImage::Format_RGB32));
+        auto gate = std::make_shared<std::promise<void>>();
+        rp::Pictures late(dir.path(), 1.0);
+        late.setZoom(125);
+        late.adopt(rp::EarlyPicture::start([gate, path = dir.filePath("splash@2x.jpg")] {
+            gate->get_future().wait();
+            return path;
+        }));
+        QCOMPARE(late.get("splash.jpg").toImage(), asked.get("splash.jpg").toImage());
+        gate->set_value();
+        truncate(dir.filePath("splash@2x.jpg"), 300);
+        rp::Pictures damaged(dir.path(), 1.0), damagedAsked(dir.path(), 1.0);
+        for (rp::Pictures* p : {&damaged, &damagedAsked}) p->setZoom(125);
+        damaged.adopt(early("splash@2x.jpg"));
+        QCOMPARE(damaged.get("splash.jpg").toImage(), damagedAsked.get("splash.jpg").toImage());
+        QCOMPARE(damaged.get("splash.jpg").size(), QSize(200, 120));  // the plain artwork instead
     }
 
     void theCheckNamesEachMissingOrBrokenPicture() {

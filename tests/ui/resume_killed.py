@@ -2,7 +2,11 @@
 """The program killed with SIGKILL at random moments of a seeded game,
 restarted and continued each time, ends exactly as the uninterrupted game.
 
-    resume_killed.py RESUME_PLAYER [KILLS]
+    resume_killed.py RESUME_PLAYER [KILLS [SEED]]
+
+The kill moments come from SEED (printed on every run, so that a failure
+can be tried again with the same moments; the machine's speed still moves
+them within the game).
 """
 
 import os
@@ -31,6 +35,8 @@ def run(player, config, kill_after=None):
 def main():
     player = sys.argv[1]
     kills = int(sys.argv[2]) if len(sys.argv) > 2 else 12
+    seed = int(sys.argv[3]) if len(sys.argv) > 3 else random.SystemRandom().randrange(2**32)
+    print(f"kill moments from seed {seed}")
     os.environ["QT_QPA_PLATFORM"] = "offscreen"
     os.environ["PULSE_SERVER"] = "unix:/nonexistent/rp-no-audio"
     with tempfile.TemporaryDirectory() as plain_dir, tempfile.TemporaryDirectory() as killed_dir:
@@ -40,7 +46,7 @@ def main():
         length = time.monotonic() - started
         whole_result = [l for l in whole.splitlines() if not l.startswith("start")]
         print(f"uninterrupted in {length:.1f} s: {whole_result[0]}")
-        rng = random.Random()
+        rng = random.Random(seed)
         progress = []
         out = None
         for k in range(kills):
@@ -61,13 +67,13 @@ def main():
         print("starts after each kill:", progress + starts)
         result = [l for l in out.splitlines() if not l.startswith("start")]
         if result != whole_result:
-            sys.exit("resume: the killed game ended differently:\n" + "\n".join(result) +
+            sys.exit(f"resume (seed {seed}): the killed game ended differently:\n" + "\n".join(result) +
                      "\n--- uninterrupted:\n" + "\n".join(whole_result))
         resumed = [int(s.split()[-1]) for s in progress + starts if s.startswith("start resumed")]
         if not resumed or resumed != sorted(resumed):
-            sys.exit(f"resume: the restarts did not go on from the saved game: {progress + starts}")
+            sys.exit(f"resume (seed {seed}): the restarts did not go on from the saved game: {progress + starts}")
         if "file left 0" not in result:
-            sys.exit("resume: the finished game left its file")
+            sys.exit(f"resume (seed {seed}): the finished game left its file")
         print(f"resume: {len(progress)} kills, resumed {len(resumed)} times, same end")
 
 
