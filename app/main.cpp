@@ -2,6 +2,7 @@
 // goodbye.
 
 #include <QApplication>
+#include <future>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -10,6 +11,17 @@
 #include "Program.h"
 #include "QtMessages.h"
 #include "Signals.h"
+
+namespace {
+
+struct WaitAtEnd {
+    std::shared_future<void> done;
+    ~WaitAtEnd() {
+        if (done.valid()) done.wait();
+    }
+};
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
 #ifdef __GLIBC__
@@ -21,6 +33,9 @@ int main(int argc, char* argv[]) {
 #endif
     rp::quietQtMessages();
     rp::EarlyPicture splash = rp::decodeSplashEarly();
+    // Its thread reads the settings through Qt, whose shared state goes in
+    // the program's last moments: a start that fails at once waits for it.
+    const WaitAtEnd waitForSplash{splash.finished};
     QApplication app(argc, argv);
     rp::ProgramParts parts;
     parts.splash = std::move(splash);

@@ -120,7 +120,8 @@ EarlyPicture EarlyPicture::start(std::function<QString()> where) {
     auto finished = std::make_shared<std::promise<void>>();
     EarlyPicture early{result, finished->get_future().share()};
     try {
-        // Not waited for: a program that ends first leaves it behind.
+        // Not joined: the cache never waits for it; whoever started it may
+        // wait for `finished` before the program ends.
         std::thread([where = std::move(where), result, finished] {
 #ifdef Q_OS_LINUX
             setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 19);

@@ -50,6 +50,8 @@ struct EarlyPicture {
     // Decodes the JPEG at the path that `where` finds, all on the other
     // thread: `where` must not be the first to make a QObject, for Qt takes
     // that thread for its main one. Nothing when no thread is to be had.
+    // The thread uses Qt's shared state: wait for `finished` before the
+    // program ends.
     static EarlyPicture start(std::function<QString()> where);
     bool done() const;
 };

@@ -167,12 +167,15 @@ private slots:
         auto gate = std::make_shared<std::promise<void>>();
         rp::Pictures late(dir.path(), 1.0);
         late.setZoom(125);
-        late.adopt(rp::EarlyPicture::start([gate, path = dir.filePath("splash@2x.jpg")] {
+        rp::EarlyPicture slow = rp::EarlyPicture::start([gate, path = dir.filePath("splash@2x.jpg")] {
             gate->get_future().wait();
             return path;
-        }));
+        });
+        const std::shared_future<void> slowDone = slow.finished;
+        late.adopt(std::move(slow));
         QCOMPARE(late.get("splash.jpg").toImage(), asked.get("splash.jpg").toImage());
         gate->set_value();
+        slowDone.wait();
         truncate(dir.filePath("splash@2x.jpg"), 300);
         rp::Pictures damaged(dir.path(), 1.0), damagedAsked(dir.path(), 1.0);
         for (rp::Pictures* p : {&damaged, &damagedAsked}) p->setZoom(125);
